@@ -1,0 +1,39 @@
+// Timing helpers for benchmarks: medians of repeated runs, printed as "NAME VALUE UNIT".
+#pragma once
+
+#include <QElapsedTimer>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace Bench {
+
+inline double MedianMs(int runs, const std::function<void()> &setup, const std::function<void()> &work)
+{
+    std::vector<double> times;
+    for (int r = 0; r < runs; ++r) {
+        if (setup)
+            setup();
+        QElapsedTimer t;
+        t.start();
+        work();
+        times.push_back(t.nsecsElapsed() / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+inline double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+inline void Print(const char *name, double value, const char *unit)
+{
+    std::printf("%s %.1f %s\n", name, value, unit);
+    std::fflush(stdout);
+}
+
+} // namespace Bench

@@ -1,0 +1,23 @@
+# Debian packages Korvel needs to build, test and play; sourced by the other scripts.
+KORVEL_PACKAGES="cmake g++ make ccache qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins \
+libgl-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good lame python3"
+
+korvel_install_packages() {
+  local missing=()
+  for p in $KORVEL_PACKAGES "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+}
+
+# Configure and build one tree: korvel_build DIR [cmake options...]
+korvel_build() {
+  local dir=$1; shift
+  cmake -S "$KORVEL_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake --build "$dir" -j"$(nproc)"
+}

@@ -1,0 +1,26 @@
+// One long operation's use of the progress window: shown with its activity word
+// and start values, updated as the work goes on, unloaded when the object goes.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QString>
+
+class QLineEdit;
+
+class Progress {
+public:
+    Progress(const QString &activity, const QString &current, const QString &total);
+    ~Progress();
+    Progress(const Progress &) = delete;
+    Progress &operator=(const Progress &) = delete;
+
+    void SetCurrent(const QString &text);
+    void SetTotal(const QString &text);
+    QString Current() const;
+
+private:
+    void set(QLineEdit *box, const QString &text);
+
+    QElapsedTimer sinceRepaint_;
+    bool dirty_ = false;
+};

@@ -1,0 +1,36 @@
+// The media player component the transport drives: open a file, play, pause,
+// stop, position, duration, volume, and the end-of-media and state-change events.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <cstdint>
+
+class MediaPlayer : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    // Starts loading; playback starts by itself once loaded. Returns before loading ends.
+    virtual void Open(const QString &path) = 0;
+    // 4 once the opened file is fully loaded.
+    virtual int32_t ReadyState() const = 0;
+    virtual void Play() = 0;
+    virtual void Pause() = 0;
+    virtual void Stop() = 0;
+    // 1 while paused, 2 while playing.
+    virtual int32_t PlayState() const = 0;
+    virtual double CurrentPosition() const = 0;
+    virtual void SetCurrentPosition(double seconds) = 0;
+    virtual double Duration() const = 0;
+    virtual QString FileName() const = 0;
+    // Hundredths of a decibel; throws Platform::Failure for a value it does not accept.
+    virtual void SetVolume(int32_t volume) = 0;
+
+signals:
+    void EndOfStream(int32_t result);
+    void PlayStateChange(int32_t oldState, int32_t newState);
+};
+
+// The real component of this system.
+MediaPlayer *CreateMediaPlayer();

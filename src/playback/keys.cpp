@@ -1,0 +1,4 @@
+// The main window's keys.
+#include "app/main_window.h"
+
+void Main::Form_KeyDown(QKeyEvent *) {}

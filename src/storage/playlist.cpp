@@ -1,0 +1,51 @@
+#include "storage/playlist.h"
+
+#include "dialogs/progress.h"
+#include "platform/app_dir.h"
+#include "platform/message_box.h"
+#include "platform/number_form.h"
+#include "state/globals.h"
+#include "storage/field_reader.h"
+#include "storage/save_file.h"
+
+#include <QFile>
+
+namespace Functions {
+
+bool SavePlaylist(const QString &fileName, const std::vector<Song> &songs, int16_t lastIndex)
+{
+    QByteArray text;
+    for (int i = 0; i <= lastIndex; ++i) {
+        const Song &song = songs.at(static_cast<std::size_t>(i));
+        text += QuotedField(song.Artist) + ',' + QuotedField(song.SongName) + ',' +
+                QuotedField(song.LongName) + ',' + QuotedField(song.ShortName) + "\r\n";
+    }
+    return WriteWholeFile(Platform::ApplicationFile(fileName), text);
+}
+
+void LoadPlaylist(const QString &path, std::vector<Song> &songs, int16_t &lastIndex, int16_t &count)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    FieldReader reader(file);
+    count = 0;
+    Progress progress(QStringLiteral("Loading Play List"), QStringLiteral("0"),
+                      Platform::GroupedNumber(lastIndex));
+    try {
+        while (!reader.AtEnd()) {
+            Song &song = AppendSong(songs, lastIndex, count);
+            for (QString *field : {&song.Artist, &song.SongName, &song.LongName, &song.ShortName}) {
+                if (reader.Next(*field) != FieldReader::Status::Ok)
+                    return;
+            }
+            const QString read = QString::number(count);
+            progress.SetCurrent(read);
+            progress.SetTotal(read);
+        }
+    } catch (const CounterOverflow &) {
+        // The catalogue is full: keep the 32,767 songs read.
+    }
+}
+
+} // namespace Functions
