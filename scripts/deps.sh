@@ -18,6 +18,8 @@ korvel_install_packages() {
 # Configure and build one tree: korvel_build DIR [cmake options...]
 korvel_build() {
   local dir=$1; shift
+  # Lets work trees of the same project share compiled objects.
+  export CCACHE_BASEDIR="$KORVEL_ROOT" CCACHE_NOHASHDIR=1
   cmake -S "$KORVEL_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
   cmake --build "$dir" -j"$(nproc)"
 }

@@ -2,11 +2,10 @@
 #pragma once
 
 #include "app/main_window.h"
+#include "support/fake_media_player.h"
 
 #include <QTemporaryDir>
 #include <memory>
-
-class FakeMediaPlayer;
 
 namespace TestSupport {
 
@@ -22,6 +21,12 @@ public:
 
 private:
     QTemporaryDir dir_;
+};
+
+// A main window over a fake player, as the program's start-up makes it.
+struct MainFixture {
+    FakeMediaPlayer *player = new FakeMediaPlayer;
+    std::unique_ptr<Main> main{new Main(player)};
 };
 
 } // namespace TestSupport
