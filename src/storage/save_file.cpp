@@ -17,15 +17,26 @@ void reportFailure(const QString &path, const QString &reason)
 
 bool WriteWholeFile(const QString &path, const QByteArray &contents)
 {
+    // Unbuffered, so that a short write (a full disk) is seen here and retried until
+    // the system names its reason, instead of being lost in a later flush.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         reportFailure(path, file.errorString());
         return false;
     }
-    if (file.write(contents) != contents.size() || !file.commit()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        reportFailure(path, reason);
+    qint64 written = 0;
+    while (written < contents.size()) {
+        const qint64 n = file.write(contents.constData() + written, contents.size() - written);
+        if (n <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            reportFailure(path, reason);
+            return false;
+        }
+        written += n;
+    }
+    if (!file.commit()) {
+        reportFailure(path, file.errorString());
         return false;
     }
     return true;

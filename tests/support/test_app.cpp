@@ -24,3 +24,28 @@ QByteArray AppDir::read(const QString &name) const
 }
 
 } // namespace TestSupport
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace TestSupport {
+
+FileSizeLimit::FileSizeLimit(long bytes)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    previous_ = limit.rlim_cur;
+    limit.rlim_cur = static_cast<rlim_t>(bytes);
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = static_cast<rlim_t>(previous_);
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+} // namespace TestSupport

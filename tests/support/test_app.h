@@ -30,3 +30,20 @@ struct MainFixture {
 };
 
 } // namespace TestSupport
+
+namespace TestSupport {
+
+// While alive, no file of this process may grow past `bytes`: writes fail as on a
+// full disk, whatever the user's permissions.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(long bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    unsigned long long previous_;
+};
+
+} // namespace TestSupport

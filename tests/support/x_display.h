@@ -1,0 +1,24 @@
+// A private X display (Xvfb) for tests that run the real program in a real window.
+#pragma once
+
+#include <QProcess>
+#include <QString>
+
+namespace TestSupport {
+
+class XDisplay {
+public:
+    XDisplay();
+    ~XDisplay();
+    // False when Xvfb is not installed or did not start.
+    bool ok() const { return !name_.isEmpty(); }
+    QString name() const { return name_; }
+    // Runs xdotool on this display; returns its output, trimmed.
+    QString xdotool(const QStringList &arguments, int timeoutMs = 10000) const;
+
+private:
+    QProcess server_;
+    QString name_;
+};
+
+} // namespace TestSupport
