@@ -5,8 +5,6 @@
 #include <QElapsedTimer>
 #include <QString>
 
-class QLineEdit;
-
 class Progress {
 public:
     Progress(const QString &activity, const QString &current, const QString &total);
@@ -16,11 +14,13 @@ public:
 
     void SetCurrent(const QString &text);
     void SetTotal(const QString &text);
-    QString Current() const;
+    QString Current() const { return current_; }
 
 private:
-    void set(QLineEdit *box, const QString &text);
+    void show();
 
-    QElapsedTimer sinceRepaint_;
-    bool dirty_ = false;
+    QString current_;
+    QString total_;
+    QElapsedTimer sinceShown_;
+    bool pending_ = false;
 };

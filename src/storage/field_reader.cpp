@@ -82,11 +82,24 @@ FieldReader::Status FieldReader::Next(QString &field)
     return Status::Ok;
 }
 
+void AppendQuotedField(QByteArray &line, const QString &value)
+{
+    const QByteArray bytes = value.toUtf8();
+    line += '"';
+    if (bytes.contains('"')) {
+        QByteArray doubled = bytes;
+        line += doubled.replace('"', QByteArrayLiteral("\"\""));
+    } else {
+        line += bytes;
+    }
+    line += '"';
+}
+
 QByteArray QuotedField(const QString &value)
 {
-    QByteArray bytes = value.toUtf8();
-    bytes.replace('"', QByteArrayLiteral("\"\""));
-    return '"' + bytes + '"';
+    QByteArray field;
+    AppendQuotedField(field, value);
+    return field;
 }
 
 } // namespace Functions

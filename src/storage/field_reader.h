@@ -39,5 +39,6 @@ private:
 
 // A value as a quoted field: quotes doubled, everything else as it stands.
 QByteArray QuotedField(const QString &value);
+void AppendQuotedField(QByteArray &line, const QString &value);
 
 } // namespace Functions

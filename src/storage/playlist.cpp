@@ -15,10 +15,17 @@ namespace Functions {
 bool SavePlaylist(const QString &fileName, const std::vector<Song> &songs, int16_t lastIndex)
 {
     QByteArray text;
+    text.reserve((lastIndex + 1) * 128);
     for (int i = 0; i <= lastIndex; ++i) {
         const Song &song = songs.at(static_cast<std::size_t>(i));
-        text += QuotedField(song.Artist) + ',' + QuotedField(song.SongName) + ',' +
-                QuotedField(song.LongName) + ',' + QuotedField(song.ShortName) + "\r\n";
+        AppendQuotedField(text, song.Artist);
+        text += ',';
+        AppendQuotedField(text, song.SongName);
+        text += ',';
+        AppendQuotedField(text, song.LongName);
+        text += ',';
+        AppendQuotedField(text, song.ShortName);
+        text += "\r\n";
     }
     return WriteWholeFile(Platform::ApplicationFile(fileName), text);
 }

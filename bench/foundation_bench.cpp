@@ -1,0 +1,117 @@
+// Playlist load and save, tree build and start-up with a full catalogue of 32,767 songs.
+#include "app/main_window.h"
+#include "app/startup.h"
+#include "bench_util.h"
+#include "platform/app_dir.h"
+#include "platform/keyed_tree.h"
+#include "state/globals.h"
+#include "storage/playlist.h"
+#include "views/artist_tree.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <random>
+
+namespace {
+
+// A catalogue shaped like the benchmark library: 2,500 artists, two-word names,
+// paths two directories deep; sorted by artist so that the tree has one run each.
+std::vector<Song> makeCatalogue()
+{
+    const char *words[] = {"Blue", "Night", "River", "Echo", "Stone", "Lights", "Rain", "Gold",
+                           "Fire", "Dream", "Road", "Heart", "Storm", "Glass", "Summer", "Ghost"};
+    std::mt19937 rnd(1);
+    std::vector<QString> artists;
+    for (int a = 0; a < 2500; ++a)
+        artists.push_back(QStringLiteral("%1 %2 %3").arg(words[rnd() % 16], words[rnd() % 16]).arg(a));
+    std::vector<Song> songs(32767);
+    for (int i = 0; i < 32767; ++i) {
+        const int a = static_cast<int>(rnd() % 2500);
+        Song &s = songs[static_cast<std::size_t>(i)];
+        s.Artist = artists[static_cast<std::size_t>(a)];
+        s.SongName = QStringLiteral("%1 %2 %3").arg(words[rnd() % 16], words[rnd() % 16]).arg(i);
+        s.ShortName = QStringLiteral("track%1.mp3").arg(i, 5, 10, QLatin1Char('0'));
+        s.LongName = QStringLiteral("/home/user/Music/artist%1/disc%2//").arg(a, 5, 10, QLatin1Char('0')).arg(rnd() % 4) + s.ShortName;
+    }
+    std::stable_sort(songs.begin(), songs.end(), [](const Song &x, const Song &y) { return x.Artist < y.Artist; });
+    return songs;
+}
+
+long peakRssKib()
+{
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return 0;
+}
+
+// The child process of the start-up figures: the program's own start-up, then a
+// line "ready <peak KiB>" once the window is shown and the event loop runs.
+int runStartupChild(int argc, char **argv, const QString &dir)
+{
+    Startup::PrepareEnvironment();
+    QApplication app(argc, argv);
+    Platform::SetApplicationDirectory(dir);
+    const auto window = Startup::ShowMainWindow();
+    QTimer::singleShot(0, [] {
+        std::printf("ready %ld\n", peakRssKib());
+        std::fflush(stdout);
+        QCoreApplication::quit();
+    });
+    return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc == 3 && QByteArray(argv[1]) == "--startup")
+        return runStartupChild(argc, argv, QString::fromLocal8Bit(argv[2]));
+
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    Platform::SetApplicationDirectory(dir.path());
+    const std::vector<Song> catalogue = makeCatalogue();
+    const QString path = Platform::ApplicationFile("playlist0.txt");
+
+    const double save = Bench::MedianMs(5, {}, [&] { Functions::SavePlaylist("playlist0.txt", catalogue, 32766); });
+    const double load = Bench::MedianMs(5, [] { Songs.clear(); SongCount = 0; LastSongIndex = 0; },
+                                        [&] { Functions::LoadPlaylist(path, Songs, LastSongIndex, SongCount); });
+
+    Platform::KeyedTree tree;
+    tree.resize(370, 305);
+    tree.show();
+    const double build = Bench::MedianMs(5, {}, [&] {
+        Functions::BuildArtistTree(tree, Songs, LastSongIndex);
+        QCoreApplication::processEvents();
+    });
+
+    std::vector<double> startTimes;
+    std::vector<double> rss;
+    for (int r = 0; r < 5; ++r) {
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        QElapsedTimer t;
+        t.start();
+        child.start(QCoreApplication::applicationFilePath(), {"--startup", dir.path()});
+        while (child.waitForReadyRead(30000) && !child.canReadLine()) {
+        }
+        startTimes.push_back(t.nsecsElapsed() / 1e6);
+        rss.push_back(child.readLine().split(' ').value(1).trimmed().toDouble() / 1024.0);
+        child.waitForFinished(30000);
+    }
+
+    Bench::Print("load_playlist_ms", load, "ms");
+    Bench::Print("build_tree_ms", build, "ms");
+    Bench::Print("save_playlist_ms", save, "ms");
+    Bench::Print("startup_ms", Bench::Median(startTimes), "ms");
+    Bench::Print("startup_rss_mib", Bench::Median(rss), "MiB");
+    return 0;
+}
