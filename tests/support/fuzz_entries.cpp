@@ -1,0 +1,51 @@
+#include "support/fuzz_entries.h"
+
+#include "platform/app_dir.h"
+#include "state/globals.h"
+#include "storage/playlist.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <stdexcept>
+
+namespace Fuzz {
+
+namespace {
+QTemporaryDir *directory = nullptr;
+
+QString writeInput(const QString &name, const QByteArray &bytes)
+{
+    const QString path = directory->filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write the fuzz input");
+    return path;
+}
+} // namespace
+
+void Prepare()
+{
+    if (directory)
+        return;
+    if (!QApplication::instance()) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "korvel-fuzz";
+        static char *argv[] = {name, nullptr};
+        new QApplication(argc, argv);
+    }
+    directory = new QTemporaryDir;
+    Platform::SetApplicationDirectory(directory->path());
+}
+
+void Playlist(const QByteArray &bytes)
+{
+    const QString path = writeInput("playlist0.txt", bytes);
+    Functions::LoadPlaylist(path, Songs, LastSongIndex, SongCount);
+    if (SongCount < 0 || (SongCount > 0 && LastSongIndex != SongCount - 1) ||
+        Songs.size() < static_cast<std::size_t>(SongCount))
+        throw std::logic_error("the catalogue's counters disagree after a load");
+}
+
+} // namespace Fuzz

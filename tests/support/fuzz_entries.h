@@ -1,0 +1,15 @@
+// The readers under fuzzing, each fed one input: shared by the fuzz targets and by
+// the regression test that replays the corpus and every input that ever failed.
+#pragma once
+
+#include <QByteArray>
+
+namespace Fuzz {
+
+// Creates what the readers need (an application, a private application directory).
+void Prepare();
+
+// A playlist file with these bytes, loaded into the catalogue.
+void Playlist(const QByteArray &bytes);
+
+} // namespace Fuzz
