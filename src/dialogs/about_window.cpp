@@ -91,10 +91,19 @@ frm_About::frm_About(QWidget *parent) : QWidget(parent, Qt::Window)
 
     connect(cmd_hyperlink, &QPushButton::clicked, this, &frm_About::cmd_hyperlink_Click);
     connect(cmd_close, &QPushButton::clicked, this, &frm_About::cmd_close_Click);
-    Form_Load();
 }
 
-void frm_About::Form_Load()
+void frm_About::showEvent(QShowEvent *event)
+{
+    // Centred as it first appears, when the window system knows the size of its frame.
+    if (!centred_) {
+        centred_ = true;
+        CentreOnMain();
+    }
+    QWidget::showEvent(event);
+}
+
+void frm_About::CentreOnMain()
 {
     const Main *main = Main::instance();
     if (!main)

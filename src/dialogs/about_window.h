@@ -28,8 +28,10 @@ public:
     void cmd_close_Click();
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void Form_Load();
+    void CentreOnMain();
+    bool centred_ = false;
 };
