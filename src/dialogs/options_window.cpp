@@ -55,9 +55,7 @@ frm_Options::frm_Options(QWidget *parent) : QWidget(parent, Qt::Window)
     auto *group = new QButtonGroup(this);
     for (QRadioButton *option : {Opt_Sort_TAS, Opt_Sort_LAS, Opt_Sort_LSA, Opt_Sort_LF}) {
         group->addButton(option);
-        connect(option, &QRadioButton::clicked, this, [option] {
-            Dialogs::ShowViewMode(*Dialogs::FindViewMode(option->property(ModeProperty).toString()));
-        });
+        connect(option, &QRadioButton::clicked, this, [this, option] { SelectMode(option); });
     }
     for (QLineEdit *box : {text_CdDrive, text_FontSize, text_SongsStartDir})
         box->installEventFilter(this);
