@@ -1,8 +1,12 @@
 #include "support/fuzz_entries.h"
 
+#include "app/main_window.h"
 #include "platform/app_dir.h"
+#include "platform/keyed_tree.h"
 #include "state/globals.h"
 #include "storage/playlist.h"
+#include "storage/settings.h"
+#include "support/fake_media_player.h"
 
 #include <QApplication>
 #include <QFile>
@@ -37,6 +41,7 @@ void Prepare()
     }
     directory = new QTemporaryDir;
     Platform::SetApplicationDirectory(directory->path());
+    new Main(new FakeMediaPlayer);
 }
 
 void Playlist(const QByteArray &bytes)
@@ -46,6 +51,15 @@ void Playlist(const QByteArray &bytes)
     if (SongCount < 0 || (SongCount > 0 && LastSongIndex != SongCount - 1) ||
         Songs.size() < static_cast<std::size_t>(SongCount))
         throw std::logic_error("the catalogue's counters disagree after a load");
+}
+
+void Settings(const QByteArray &bytes)
+{
+    writeInput("Korvel.ini", bytes);
+    Functions::ReadSettings();
+    const int shown = Main::instance()->TreeView1->font().pointSize();
+    if (SortBy.isEmpty() || CdDrive.isEmpty() || SongsStartDir.isEmpty() || FontSize == 0 || shown < 8 || shown > 30)
+        throw std::logic_error("a setting was left without its default");
 }
 
 } // namespace Fuzz

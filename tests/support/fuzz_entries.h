@@ -12,4 +12,7 @@ void Prepare();
 // A playlist file with these bytes, loaded into the catalogue.
 void Playlist(const QByteArray &bytes);
 
+// A settings file with these bytes, read and applied to the windows.
+void Settings(const QByteArray &bytes);
+
 } // namespace Fuzz
