@@ -6,6 +6,21 @@
 namespace Platform {
 
 namespace {
+QStringList standInRoots;
+
+QStringList DriveRoots()
+{
+    if (!standInRoots.isEmpty())
+        return standInRoots;
+    QStringList roots;
+    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
+        if (volume.isValid() && volume.isReady() && !roots.contains(volume.rootPath()))
+            roots.append(volume.rootPath());
+    }
+    roots.sort();
+    return roots;
+}
+
 // Roots compared as the volume list gives them: forward slashes, one at the end.
 QString RootForm(const QString &drive)
 {
@@ -48,12 +63,7 @@ void DriveListBox::showPopup()
 
 void DriveListBox::Refresh()
 {
-    QStringList roots;
-    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
-        if (volume.isValid() && volume.isReady() && !roots.contains(volume.rootPath()))
-            roots.append(volume.rootPath());
-    }
-    roots.sort();
+    const QStringList roots = DriveRoots();
     const QString chosen = currentText();
     const QSignalBlocker quiet(this);
     clear();
@@ -62,5 +72,7 @@ void DriveListBox::Refresh()
 }
 
 QString DriveOf(const QString &path) { return QStorageInfo(path).rootPath(); }
+
+void SetDriveRoots(const QStringList &roots) { standInRoots = roots; }
 
 } // namespace Platform

@@ -31,4 +31,7 @@ private:
 // The root of the drive that holds `path`.
 QString DriveOf(const QString &path);
 
+// Tests stand in drives of their own; an empty list goes back to the mounted volumes.
+void SetDriveRoots(const QStringList &roots);
+
 } // namespace Platform

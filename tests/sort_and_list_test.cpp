@@ -1,0 +1,169 @@
+// Sorting by the three keys, TagSort's choice of view, and the list's row forms.
+#include "catalogue/sort.h"
+#include "platform/keyed_tree.h"
+#include "state/globals.h"
+#include "support/song_files.h"
+#include "support/test_app.h"
+#include "views/song_list.h"
+
+#include <QCollator>
+#include <QListWidget>
+#include <QRandomGenerator>
+#include <QtTest>
+
+namespace {
+Song song(const QString &artist, const QString &name, const QString &file = QString())
+{
+    return Song{file.isEmpty() ? name : file, "/m/" + artist + "/" + name, 0, artist, name};
+}
+
+QStringList rows(const QListWidget &list)
+{
+    QStringList texts;
+    for (int i = 0; i < list.count(); ++i)
+        texts.append(list.item(i)->text());
+    return texts;
+}
+
+QString keyText(const Song &s, const QString &key)
+{
+    return key == "AS" ? s.Artist + ' ' + s.SongName : key == "SA" ? s.SongName + ' ' + s.Artist : s.ShortName;
+}
+
+// The comb sort written plainly: key texts built and compared for every pair.
+void plainCombSort(std::vector<Song> &songs, const QString &key)
+{
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    const int hi = static_cast<int>(songs.size()) - 1;
+    for (int gap = std::max(hi / 2, 1); gap != 0; gap = static_cast<int>(gap / 1.3)) {
+        for (int i = gap; i <= hi; ++i) {
+            const int j = i - gap;
+            if (collator.compare(keyText(songs[j], key), keyText(songs[i], key)) > 0) {
+                std::swap(songs[j], songs[i]);
+                if (gap == 1 && j - 1 >= 0)
+                    i = j - 1;
+            }
+        }
+    }
+}
+} // namespace
+
+class SortAndListTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    void pairsOrderAsTheUserReadsThem_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("C") << "C";
+        QTest::newRow("English") << "en_US";
+    }
+
+    void pairsOrderAsTheUserReadsThem()
+    {
+        QFETCH(QString, locale);
+        QLocale::setDefault(QLocale(locale));
+        std::vector<Song> songs{song("B", "x"), song("a", "y")};
+        Functions::SortSongs(0, 1, songs, "AS");
+        QCOMPARE(songs.at(0).Artist, QStringLiteral("a"));
+
+        songs = {song("AB", "A"), song("A", "Z")};
+        Functions::SortSongs(0, 1, songs, "AS");
+        QCOMPARE(songs.at(0).Artist, QStringLiteral("A"));
+
+        for (const auto &pair : {std::pair("abba", "ABBA"), std::pair("ABBA", "abba")}) {
+            songs = {song(pair.first, "Song"), song(pair.second, "Song")};
+            Functions::SortSongs(0, 1, songs, "AS");
+            QCOMPARE(songs.at(0).Artist, QString(pair.first));
+        }
+
+        songs = {song("A", "1", "b.mp3"), song("Z", "2", "a.mp3")};
+        songs[0].LongName = "/a/b.mp3";
+        songs[1].LongName = "/z/a.mp3";
+        Functions::SortSongs(0, 1, songs, "F");
+        QCOMPARE(songs.at(0).LongName, QStringLiteral("/z/a.mp3"));
+        Functions::SortSongs(0, 1, songs, "as");
+        QCOMPARE(songs.at(0).LongName, QStringLiteral("/z/a.mp3"));
+    }
+
+    void randomCataloguesComeOutOrderedAndWhole()
+    {
+        const QStringList words{"abba", "ABBA", "A", "AB", "a b", "Ab", "Z", "élan", "Elan", "1999", "(live)", ""};
+        QRandomGenerator random(7);
+        for (const char *locale : {"C", "en_US"}) {
+            QLocale::setDefault(QLocale(locale));
+            QCollator collator;
+            collator.setCaseSensitivity(Qt::CaseInsensitive);
+            for (const QString key : {"AS", "SA", "F"}) {
+                for (int round = 0; round < 10; ++round) {
+                    std::vector<Song> songs(1 + random.bounded(300));
+                    for (std::size_t i = 0; i < songs.size(); ++i)
+                        songs[i] = Song{words[random.bounded(words.size())], QString::number(i), 0,
+                                        words[random.bounded(words.size())], words[random.bounded(words.size())]};
+                    std::vector<Song> expected = songs;
+                    plainCombSort(expected, key);
+                    Functions::SortSongs(0, static_cast<int16_t>(songs.size() - 1), songs, key);
+                    QStringList order, plainOrder;
+                    for (std::size_t i = 0; i < songs.size(); ++i) {
+                        order.append(songs[i].LongName);
+                        plainOrder.append(expected[i].LongName);
+                    }
+                    QCOMPARE(order, plainOrder);
+                    for (std::size_t i = 1; i < songs.size(); ++i)
+                        QVERIFY(collator.compare(keyText(songs[i - 1], key), keyText(songs[i], key)) <= 0);
+                    order.sort();
+                    QCOMPARE(order.removeDuplicates(), 0);
+                    QCOMPARE(order.size(), static_cast<qsizetype>(songs.size()));
+                }
+            }
+        }
+    }
+
+    void rowFormsJoinTrimmedFields()
+    {
+        QListWidget list;
+        Songs = {Song{" f.mp3 ", "/m/f.mp3", 0, "  Abba ", " Waterloo  "}, Song{"g.mp3", "/m/g.mp3", 0, "   ", "Solo"}};
+        SongCount = 2;
+        Functions::FillSongList(list, Songs, 1, "AS");
+        QCOMPARE(rows(list), (QStringList{"Abba, Waterloo", ", Solo"}));
+        Functions::FillSongList(list, Songs, 1, "SA");
+        QCOMPARE(rows(list), (QStringList{"Waterloo, Abba", "Solo, "}));
+        Functions::FillSongList(list, Songs, 1, "F");
+        QCOMPARE(rows(list), (QStringList{"f.mp3", "g.mp3"}));
+        Functions::FillSongList(list, Songs, 1, "f");
+        QCOMPARE(list.count(), 0);
+    }
+
+    void tagSortTagsSortsAndFillsTheModesView()
+    {
+        TestSupport::AppDir dir;
+        TestSupport::MainFixture f;
+        TestSupport::WriteSong(dir.file("1.mp3"), "Yes", "Beta");
+        TestSupport::WriteSong(dir.file("2.mp3"), "No", "Alpha");
+        Songs = {song("?", "?", "1.mp3"), song("?", "?", "2.mp3")};
+        Songs[0].LongName = dir.file("1.mp3");
+        Songs[1].LongName = dir.file("2.mp3");
+        SortBy = "LSA";
+        f.main->TagSort();
+        QCOMPARE(Songs.at(0).Artist, QStringLiteral("?"));
+        SongCount = 2;
+        LastSongIndex = 1;
+        SortBy = "tas";
+        f.main->TagSort();
+        QCOMPARE(Songs.at(0).Artist, QStringLiteral("Alpha"));
+        QCOMPARE(f.main->TreeView1->Count(), 0);
+        QCOMPARE(f.main->List1->count(), 0);
+
+        SortBy = "LSA";
+        f.main->TagSort();
+        QCOMPARE(rows(*f.main->List1), (QStringList{"No, Alpha", "Yes, Beta"}));
+        SortBy = "TAS";
+        f.main->TagSort();
+        QCOMPARE(f.main->TreeView1->Count(), 1 + 2 + 2);
+    }
+};
+
+QTEST_MAIN(SortAndListTest)
+#include "sort_and_list_test.moc"
