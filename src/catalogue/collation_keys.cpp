@@ -1,7 +1,6 @@
 #include "catalogue/collation_keys.h"
 
 #include <QLocale>
-#include <utility>
 
 namespace Functions {
 
@@ -14,48 +13,70 @@ QString KeyText(const Song &song, const QString &sortKey)
         return song.SongName + QLatin1Char(' ') + song.Artist;
     return song.ShortName;
 }
+
+// In the C locale Qt compares texts case-insensitively by folding each UTF-16 unit
+// (a low surrogate as the folded character of its pair) and comparing the values
+// in turn, the shorter text first on a tie. Folding once here gives keys whose
+// plain comparison orders exactly so.
+void AppendFolded(std::u32string &out, QStringView text)
+{
+    char32_t last = 0;
+    for (const QChar unit : text) {
+        char32_t point = unit.unicode();
+        if (QChar::isLowSurrogate(point) && QChar::isHighSurrogate(last))
+            point = QChar::surrogateToUcs4(static_cast<char16_t>(last), static_cast<char16_t>(point));
+        last = unit.unicode();
+        out.push_back(QChar::toCaseFolded(point));
+    }
+}
 } // namespace
 
-CollationKeys::CollationKeys(const std::vector<Song> &songs, int lo, int hi, const QString &sortKey)
-    : collator_(QLocale()), lo_(lo)
+CollationKeys::CollationKeys(const std::vector<Song> &songs, int lo, int hi, const QString &sortKey) : lo_(lo)
 {
-    collator_.setCaseSensitivity(Qt::CaseInsensitive);
-    // Punctuation and spaces count: "A Z" sorts before "AB A".
-    collator_.setIgnorePunctuation(false);
     if (sortKey != QLatin1String("AS") && sortKey != QLatin1String("SA") && sortKey != QLatin1String("F"))
         return;
-    // In the C locale Qt compares code points itself, and its sort keys there keep
-    // case apart; comparing the texts is both cheap and case-insensitive.
-    textsCompared_ = collator_.locale().language() == QLocale::C;
+    QCollator collator{QLocale()};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    // Punctuation and spaces count: "A Z" sorts before "AB A".
+    collator.setIgnorePunctuation(false);
+    // Qt's own sort keys in the C locale keep upper and lower case apart.
+    folded_ = collator.locale().language() == QLocale::C;
     const auto size = static_cast<std::size_t>(hi - lo + 1);
-    if (textsCompared_)
-        texts_.reserve(size);
+    if (folded_)
+        spans_.reserve(size);
     else
         keys_.reserve(size);
     for (int i = lo; i <= hi; ++i) {
-        QString text = KeyText(songs.at(static_cast<std::size_t>(i)), sortKey);
-        if (textsCompared_)
-            texts_.push_back(std::move(text));
-        else
-            keys_.push_back(collator_.sortKey(text));
+        const QString text = KeyText(songs.at(static_cast<std::size_t>(i)), sortKey);
+        if (folded_) {
+            const std::size_t start = foldedTexts_.size();
+            AppendFolded(foldedTexts_, text);
+            spans_.push_back({start, foldedTexts_.size() - start});
+        } else {
+            keys_.push_back(collator.sortKey(text));
+        }
     }
+}
+
+std::u32string_view CollationKeys::Folded(int index) const
+{
+    const Span &span = spans_[static_cast<std::size_t>(index - lo_)];
+    return std::u32string_view(foldedTexts_).substr(span.start, span.size);
 }
 
 bool CollationKeys::Greater(int j, int i) const
 {
-    const auto a = static_cast<std::size_t>(j - lo_);
-    const auto b = static_cast<std::size_t>(i - lo_);
-    if (textsCompared_)
-        return collator_.compare(texts_[a], texts_[b]) > 0;
-    return !keys_.empty() && keys_[a].compare(keys_[b]) > 0;
+    if (folded_)
+        return Folded(j).compare(Folded(i)) > 0;
+    return !keys_.empty() && keys_[static_cast<std::size_t>(j - lo_)].compare(keys_[static_cast<std::size_t>(i - lo_)]) > 0;
 }
 
 void CollationKeys::Exchange(int j, int i)
 {
     const auto a = static_cast<std::size_t>(j - lo_);
     const auto b = static_cast<std::size_t>(i - lo_);
-    if (textsCompared_)
-        texts_[a].swap(texts_[b]);
+    if (folded_)
+        std::swap(spans_[a], spans_[b]);
     else if (!keys_.empty())
         keys_[a].swap(keys_[b]);
 }

@@ -6,6 +6,8 @@
 
 #include <QCollator>
 #include <QString>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace Functions {
@@ -22,10 +24,18 @@ public:
     void Exchange(int j, int i);
 
 private:
-    QCollator collator_;
+    struct Span {
+        std::size_t start;
+        std::size_t size;
+    };
+    std::u32string_view Folded(int index) const;
+
     int lo_;
-    bool textsCompared_ = false;
-    std::vector<QString> texts_;
+    bool folded_ = false;
+    // The C locale's keys: every text folded, one after another in one buffer.
+    std::u32string foldedTexts_;
+    std::vector<Span> spans_;
+    // Any other locale's keys.
     std::vector<QCollatorSortKey> keys_;
 };
 
