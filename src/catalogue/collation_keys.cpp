@@ -1,17 +1,26 @@
 #include "catalogue/collation_keys.h"
 
 #include <QLocale>
+#include <array>
 
 namespace Functions {
 
 namespace {
-QString KeyText(const Song &song, const QString &sortKey)
+bool IsSortKey(const QString &sortKey)
 {
+    return sortKey == QLatin1String("AS") || sortKey == QLatin1String("SA") || sortKey == QLatin1String("F");
+}
+
+// The texts compared for one song, in order: "AS" compares the artist, a space
+// and the song name.
+std::array<QStringView, 3> KeyParts(const Song &song, const QString &sortKey)
+{
+    static const QString space = QStringLiteral(" ");
     if (sortKey == QLatin1String("AS"))
-        return song.Artist + QLatin1Char(' ') + song.SongName;
+        return {song.Artist, space, song.SongName};
     if (sortKey == QLatin1String("SA"))
-        return song.SongName + QLatin1Char(' ') + song.Artist;
-    return song.ShortName;
+        return {song.SongName, space, song.Artist};
+    return {song.ShortName, QStringView(), QStringView()};
 }
 
 // In the C locale Qt compares texts case-insensitively by folding each UTF-16 unit
@@ -23,17 +32,21 @@ void AppendFolded(std::u32string &out, QStringView text)
     char32_t last = 0;
     for (const QChar unit : text) {
         char32_t point = unit.unicode();
-        if (QChar::isLowSurrogate(point) && QChar::isHighSurrogate(last))
-            point = QChar::surrogateToUcs4(static_cast<char16_t>(last), static_cast<char16_t>(point));
+        if (point < 0x80) {
+            out.push_back(point >= 'A' && point <= 'Z' ? point + ('a' - 'A') : point);
+        } else {
+            if (QChar::isLowSurrogate(point) && QChar::isHighSurrogate(last))
+                point = QChar::surrogateToUcs4(static_cast<char16_t>(last), static_cast<char16_t>(point));
+            out.push_back(QChar::toCaseFolded(point));
+        }
         last = unit.unicode();
-        out.push_back(QChar::toCaseFolded(point));
     }
 }
 } // namespace
 
 CollationKeys::CollationKeys(const std::vector<Song> &songs, int lo, int hi, const QString &sortKey) : lo_(lo)
 {
-    if (sortKey != QLatin1String("AS") && sortKey != QLatin1String("SA") && sortKey != QLatin1String("F"))
+    if (!IsSortKey(sortKey))
         return;
     QCollator collator{QLocale()};
     collator.setCaseSensitivity(Qt::CaseInsensitive);
@@ -42,17 +55,23 @@ CollationKeys::CollationKeys(const std::vector<Song> &songs, int lo, int hi, con
     // Qt's own sort keys in the C locale keep upper and lower case apart.
     folded_ = collator.locale().language() == QLocale::C;
     const auto size = static_cast<std::size_t>(hi - lo + 1);
-    if (folded_)
+    if (folded_) {
         spans_.reserve(size);
-    else
+        foldedTexts_.reserve(size * 48);
+    } else {
         keys_.reserve(size);
+    }
     for (int i = lo; i <= hi; ++i) {
-        const QString text = KeyText(songs.at(static_cast<std::size_t>(i)), sortKey);
+        const auto parts = KeyParts(songs.at(static_cast<std::size_t>(i)), sortKey);
         if (folded_) {
             const std::size_t start = foldedTexts_.size();
-            AppendFolded(foldedTexts_, text);
+            for (const QStringView part : parts)
+                AppendFolded(foldedTexts_, part);
             spans_.push_back({start, foldedTexts_.size() - start});
         } else {
+            QString text;
+            for (const QStringView part : parts)
+                text.append(part);
             keys_.push_back(collator.sortKey(text));
         }
     }

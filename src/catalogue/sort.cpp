@@ -6,6 +6,7 @@
 #include "dialogs/progress.h"
 #include "platform/number_form.h"
 
+#include <numeric>
 #include <utility>
 
 namespace Functions {
@@ -16,6 +17,10 @@ void SortSongs(int16_t lo, int16_t hi, std::vector<Song> &songs, const QString &
         return;
     Progress progress(QStringLiteral("Sorting"), QStringLiteral("0"), Platform::GroupedNumber(hi));
     CollationKeys keys(songs, lo, hi, key);
+    // The passes exchange record numbers along with the keys; each record then
+    // moves once, to the place the exchanges gave it.
+    std::vector<int> records(static_cast<std::size_t>(hi - lo + 1));
+    std::iota(records.begin(), records.end(), static_cast<int>(lo));
 
     int gap = std::max((hi - lo) / 2, 1);
     while (gap != 0) {
@@ -23,7 +28,7 @@ void SortSongs(int16_t lo, int16_t hi, std::vector<Song> &songs, const QString &
             const int j = i - gap;
             if (!keys.Greater(j, i))
                 continue;
-            std::swap(songs.at(static_cast<std::size_t>(j)), songs.at(static_cast<std::size_t>(i)));
+            std::swap(records[static_cast<std::size_t>(j - lo)], records[static_cast<std::size_t>(i - lo)]);
             keys.Exchange(j, i);
             // With gap 1 the record that moved down keeps moving while it is the smaller.
             if (gap == 1 && j - 1 >= lo)
@@ -32,6 +37,12 @@ void SortSongs(int16_t lo, int16_t hi, std::vector<Song> &songs, const QString &
         gap = static_cast<int>(gap / 1.3);
         progress.SetCurrent(QString::number(gap));
     }
+
+    std::vector<Song> sorted;
+    sorted.reserve(records.size());
+    for (const int record : records)
+        sorted.push_back(std::move(songs.at(static_cast<std::size_t>(record))));
+    std::move(sorted.begin(), sorted.end(), songs.begin() + lo);
 }
 
 } // namespace Functions
