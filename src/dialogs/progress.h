@@ -5,8 +5,6 @@
 #include <QElapsedTimer>
 #include <QString>
 
-class QLineEdit;
-
 class Progress {
 public:
     Progress(const QString &activity, const QString &current, const QString &total);
@@ -19,8 +17,11 @@ public:
     QString Current() const;
 
 private:
-    void set(QLineEdit *box, const QString &text);
+    void changed();
+    void show();
 
     QElapsedTimer sinceRepaint_;
+    QString current_;
+    QString total_;
     bool dirty_ = false;
 };
