@@ -14,13 +14,14 @@ public:
 
     void SetCurrent(const QString &text);
     void SetTotal(const QString &text);
-    QString Current() const { return current_; }
+    QString Current() const;
 
 private:
+    void changed();
     void show();
 
+    QElapsedTimer sinceRepaint_;
     QString current_;
     QString total_;
-    QElapsedTimer sinceShown_;
-    bool pending_ = false;
+    bool dirty_ = false;
 };

@@ -1,12 +1,11 @@
-// The drive names the program falls back on when the settings name none.
+// Where the settings that name drives point when the settings file names none.
 #pragma once
 
 #include <QString>
-#include <QtGlobal>
 
 namespace Platform {
 
-// Where the CD drive is when the user has not said.
+// The CD drive the CD button scans.
 inline QString DefaultCdDrive()
 {
 #ifdef Q_OS_WIN
@@ -16,7 +15,7 @@ inline QString DefaultCdDrive()
 #endif
 }
 
-// Where the add-songs window starts when the user has not said.
+// The drive the add-songs window starts on.
 inline QString DefaultSongsStartDir()
 {
 #ifdef Q_OS_WIN

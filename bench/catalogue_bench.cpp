@@ -1,0 +1,154 @@
+// Building the catalogue from a generated library of 32,767 songs: the walk and
+// tagging against a bare system-call walk, the sorts, the list fill, a whole
+// "Add Directorys" and the memory it leaves.
+#include "app/main_window.h"
+#include "app/windows.h"
+#include "bench_util.h"
+#include "catalogue/scan.h"
+#include "catalogue/sort.h"
+#include "catalogue/tags.h"
+#include "dialogs/add_songs_window.h"
+#include "platform/app_dir.h"
+#include "platform/directory_list_box.h"
+#include "platform/keyed_tree.h"
+#include "state/globals.h"
+#include "views/song_list.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cstring>
+#include <deque>
+#include <dirent.h>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+constexpr int Runs = 5;
+
+// The same system calls a tag reader cannot avoid, with nothing else: list each
+// directory, stat each entry, and open, fstat, read 63 bytes and close each song.
+long ReferenceWalk(const std::string &start)
+{
+    long checksum = 0;
+    std::deque<std::string> queue{start};
+    while (!queue.empty()) {
+        const std::string dir = std::move(queue.front());
+        queue.pop_front();
+        DIR *d = ::opendir(dir.c_str());
+        if (!d)
+            continue;
+        while (const dirent *entry = ::readdir(d)) {
+            if (entry->d_name[0] == '.')
+                continue;
+            struct stat st {};
+            if (::fstatat(::dirfd(d), entry->d_name, &st, 0) != 0)
+                continue;
+            const std::string path = dir + "/" + entry->d_name;
+            if (S_ISDIR(st.st_mode)) {
+                queue.push_back(path);
+                continue;
+            }
+            const std::size_t length = std::strlen(entry->d_name);
+            if (length < 3 || std::strcmp(entry->d_name + length - 3, "mp3") != 0)
+                continue;
+            const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+            if (fd < 0)
+                continue;
+            char tag[63];
+            if (::fstat(fd, &st) == 0 && st.st_size >= 128 && ::pread(fd, tag, sizeof tag, st.st_size - 128) > 0)
+                checksum += tag[3];
+            ::close(fd);
+        }
+        ::closedir(d);
+    }
+    return checksum;
+}
+
+QString LibraryMaker()
+{
+    for (QDir dir(QStringLiteral(KORVEL_SOURCE_DIR)); !dir.isRoot(); dir.cdUp()) {
+        const QString script = dir.filePath(QStringLiteral("shared/bench/make_library.py"));
+        if (QFile::exists(script))
+            return script;
+    }
+    return QString();
+}
+
+void EmptyCatalogue()
+{
+    Songs.clear();
+    Songs.shrink_to_fit();
+    ResetSharedState();
+}
+
+double PeakResidentMiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return 0;
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QTemporaryDir appDir, library;
+    Platform::SetApplicationDirectory(appDir.path());
+
+    const QString maker = LibraryMaker();
+    if (maker.isEmpty() || QProcess::execute(QStringLiteral("python3"), {maker, library.path()}) != 0) {
+        std::fprintf(stderr, "cannot make the library with %s\n", qPrintable(maker));
+        return 1;
+    }
+    const std::string libraryPath = QFile::encodeName(library.path()).toStdString();
+
+    Main main;
+    main.show();
+    SortBy = QStringLiteral("TAS");
+
+    ReferenceWalk(libraryPath);
+    const double reference = Bench::MedianMs(Runs, nullptr, [&] { ReferenceWalk(libraryPath); });
+    Bench::Print("reference_walk_ms", reference, "ms");
+
+    const double scanTag = Bench::MedianMs(Runs, EmptyCatalogue, [&] {
+        Functions::ScanDirectories(library.path(), *main.TreeView1, Songs, LastSongIndex, SongCount);
+        Functions::TagSongs(Songs, LastSongIndex, SongCount);
+    });
+    Bench::Print("scan_tag_ratio", scanTag / reference, "x");
+
+    const std::vector<Song> scanOrder = Songs;
+    for (const auto &[key, name] : {std::pair("AS", "sort_as_ms"), std::pair("SA", "sort_sa_ms"), std::pair("F", "sort_f_ms")}) {
+        const double ms = Bench::MedianMs(Runs, [&] { Songs = scanOrder; },
+                                          [&] { Functions::SortSongs(0, LastSongIndex, Songs, QString::fromLatin1(key)); });
+        Bench::Print(name, ms, "ms");
+    }
+
+    main.TreeView1->hide();
+    main.List1->show();
+    const double fill = Bench::MedianMs(Runs, nullptr, [&] {
+        Functions::FillSongList(*main.List1, Songs, LastSongIndex, QStringLiteral("AS"));
+    });
+    Bench::Print("fill_list_ms", fill, "ms");
+    main.List1->clear();
+    main.List1->hide();
+    main.TreeView1->show();
+
+    frm_addsongs &window = Window<frm_addsongs>();
+    window.DirectoryListBox->SetPath(library.path());
+    const double add = Bench::MedianMs(Runs, EmptyCatalogue, [&] { window.cmd_recursive_Click(); });
+    Bench::Print("add_directorys_ratio", add / reference, "x");
+    Bench::Print("catalogue_rss_mib", PeakResidentMiB(), "MiB");
+    return SongCount == 32767 ? 0 : 1;
+}

@@ -1,0 +1,37 @@
+// A drop-down list of the drives: the roots of the mounted volumes.
+#pragma once
+
+#include <QComboBox>
+
+namespace Platform {
+
+class DriveListBox : public QComboBox {
+    Q_OBJECT
+public:
+    explicit DriveListBox(QWidget *parent = nullptr);
+
+    // The chosen drive's root.
+    QString Drive() const;
+    // Chooses the drive whose root is `drive` ("F:" and "F:/" alike), refreshing
+    // the list first; emits Change. False, with nothing changed, when no mounted
+    // volume has that root.
+    bool SetDrive(const QString &drive);
+
+    // The list is read afresh when it opens, so that a disc put in meanwhile shows.
+    void showPopup() override;
+
+signals:
+    // The chosen drive changed, by the user or by SetDrive.
+    void Change();
+
+private:
+    void Refresh();
+};
+
+// The root of the drive that holds `path`.
+QString DriveOf(const QString &path);
+
+// Tests stand in drives of their own; an empty list goes back to the mounted volumes.
+void SetDriveRoots(const QStringList &roots);
+
+} // namespace Platform
