@@ -41,6 +41,10 @@ private slots:
         QVERIFY(playlist.open(QIODevice::WriteOnly));
         playlist.write("\"A\",\"one\",\"/m//1.mp3\",\"1.mp3\"\r\n\"B\",\"two\",\"/m//2.mp3\",\"2.mp3\"\r\n");
         playlist.close();
+        QFile settings(app.filePath("Korvel.ini"));
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write("\"SortBy\",\"LAS\"\r\n");
+        settings.close();
         const auto before = snapshot(app.path());
 
         QProcess korvel;

@@ -1,8 +1,10 @@
 // Korvel.ini: the defaults, the reading rules, the ten written lines, and a start-up
-// with a saved list mode, in this process and in the real program.
+// with a saved list mode and start directory.
 #include "app/windows.h"
+#include "dialogs/add_songs_window.h"
 #include "dialogs/options_window.h"
 #include "platform/default_paths.h"
+#include "platform/drive_list_box.h"
 #include "platform/keyed_tree.h"
 #include "state/globals.h"
 #include "storage/quick_load_window.h"
@@ -11,9 +13,8 @@
 
 #include <QLineEdit>
 #include <QListWidget>
-#include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
-#include <filesystem>
 
 namespace {
 QString slotName(int i) { return Window<frm_QuickLoad>().text_ListName.at(static_cast<std::size_t>(i))->text(); }
@@ -93,6 +94,24 @@ private slots:
                  QStringList({"LSA", "/mnt/cd", "14", "/home/u/Music", "Party, loud", "Quiet"}));
     }
 
+    void startDirectoryChoosesTheAddSongsDrive()
+    {
+        QTemporaryDir drive;
+        Platform::SetDriveRoots({"/", drive.path()});
+        TestSupport::AppDir dir;
+        dir.write("Korvel.ini", "\"SongsStartDir\",\"" + drive.path().toUtf8() + "\"\r\n");
+        {
+            TestSupport::MainFixture f;
+            QCOMPARE(Window<frm_addsongs>().Drive1->Drive(), drive.path());
+            QVERIFY(!Window<frm_addsongs>().isVisible());
+        }
+        // A directory below the root of another drive chooses that drive.
+        dir.write("Korvel.ini", "\"SongsStartDir\",\"/usr/share\"\r\n");
+        TestSupport::MainFixture f;
+        QCOMPARE(Window<frm_addsongs>().Drive1->Drive(), QStringLiteral("/"));
+        Platform::SetDriveRoots({});
+    }
+
     void savedListModeIsShownAtStartUp()
     {
         const QByteArray settings = "\"SortBy\",\"LAS\"\r\n";
@@ -107,20 +126,6 @@ private slots:
             QVERIFY(f.main->TreeView1->isHidden());
         }
 
-        // The real program, from a directory of its own since that is where it reads its files.
-        const QString program = dir.file("korvel");
-        std::error_code notLinked;
-        std::filesystem::create_hard_link(KORVEL_BINARY, program.toStdString(), notLinked);
-        QVERIFY(!notLinked || QFile::copy(KORVEL_BINARY, program));
-        QProcess korvel;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        korvel.setProcessEnvironment(environment);
-        korvel.start(program);
-        QVERIFY(korvel.waitForStarted());
-        QVERIFY2(!korvel.waitForFinished(3000), korvel.readAllStandardError().constData());
-        korvel.kill();
-        korvel.waitForFinished();
         QCOMPARE(dir.read("Korvel.ini"), settings);
         QCOMPARE(dir.read("playlist0.txt"), playlist);
     }

@@ -71,7 +71,23 @@ void DriveListBox::Refresh()
     setCurrentIndex(std::max(0, static_cast<int>(roots.indexOf(chosen))));
 }
 
-QString DriveOf(const QString &path) { return QStorageInfo(path).rootPath(); }
+QString DriveOf(const QString &path)
+{
+    if (path.isEmpty())
+        return QString();
+    // The drive whose root is the longest that the path starts with.
+    const QString form = RootForm(path);
+    QString best;
+    qsizetype bestLength = -1;
+    for (const QString &root : DriveRoots()) {
+        const QString rootForm = RootForm(root);
+        if (form.startsWith(rootForm) && rootForm.size() > bestLength) {
+            best = root;
+            bestLength = rootForm.size();
+        }
+    }
+    return best;
+}
 
 void SetDriveRoots(const QStringList &roots) { standInRoots = roots; }
 

@@ -1,10 +1,12 @@
 #include "storage/settings.h"
 
 #include "app/windows.h"
+#include "dialogs/add_songs_window.h"
 #include "dialogs/options_window.h"
 #include "dialogs/view_modes.h"
 #include "platform/app_dir.h"
 #include "platform/default_paths.h"
+#include "platform/drive_list_box.h"
 #include "platform/number_text.h"
 #include "state/globals.h"
 #include "storage/field_reader.h"
@@ -101,6 +103,8 @@ void ApplySettings()
     options.text_FontSize->setText(QString::number(FontSize));
     Dialogs::SetViewFontSize(FontSize);
     options.text_SongsStartDir->setText(SongsStartDir);
+    // A start directory on no mounted drive leaves the drive list as it was.
+    Window<frm_addsongs>().SetDrive(Platform::DriveOf(SongsStartDir));
 }
 
 } // namespace Functions
