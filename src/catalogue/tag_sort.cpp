@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 #include "catalogue/sort.h"
 #include "catalogue/tags.h"
+#include "dialogs/view_modes.h"
 #include "platform/keyed_tree.h"
 #include "state/globals.h"
 #include "views/artist_tree.h"
@@ -12,13 +13,13 @@ void Main::TagSort()
     if (SongCount == 0)
         return;
     Functions::TagSongs(Songs, LastSongIndex, SongCount);
+    // Artist then song in every mode; choosing a list mode again sorts by its own key.
     Functions::SortSongs(0, LastSongIndex, Songs, QStringLiteral("AS"));
-    if (SortBy == QLatin1String("TAS"))
+    const Dialogs::ViewMode *mode = Dialogs::FindViewMode(SortBy);
+    if (!mode)
+        return;
+    if (mode->listForm.isEmpty())
         Functions::BuildArtistTree(*TreeView1, Songs, LastSongIndex);
-    else if (SortBy == QLatin1String("LAS"))
-        Functions::FillSongList(*List1, Songs, LastSongIndex, QStringLiteral("AS"));
-    else if (SortBy == QLatin1String("LSA"))
-        Functions::FillSongList(*List1, Songs, LastSongIndex, QStringLiteral("SA"));
-    else if (SortBy == QLatin1String("LF"))
-        Functions::FillSongList(*List1, Songs, LastSongIndex, QStringLiteral("F"));
+    else
+        Functions::FillSongList(*List1, Songs, LastSongIndex, mode->listForm);
 }
