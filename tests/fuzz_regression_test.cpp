@@ -29,6 +29,7 @@ private slots:
     void initTestCase() { Fuzz::Prepare(); }
 
     void playlistInputs() { QVERIFY(replay("playlist", Fuzz::Playlist) > 0); }
+    void tagInputs() { QVERIFY(replay("tag", Fuzz::Tag) > 0); }
     void settingsInputs() { QVERIFY(replay("settings", Fuzz::Settings) > 0); }
 };
 

@@ -1,6 +1,7 @@
 #include "support/fuzz_entries.h"
 
 #include "app/main_window.h"
+#include "catalogue/tags.h"
 #include "platform/app_dir.h"
 #include "platform/keyed_tree.h"
 #include "state/globals.h"
@@ -51,6 +52,18 @@ void Playlist(const QByteArray &bytes)
     if (SongCount < 0 || (SongCount > 0 && LastSongIndex != SongCount - 1) ||
         Songs.size() < static_cast<std::size_t>(SongCount))
         throw std::logic_error("the catalogue's counters disagree after a load");
+}
+
+void Tag(const QByteArray &bytes)
+{
+    const QString path = writeInput("song.mp3", bytes);
+    const TagRecord tag = Functions::ReadTag(path);
+    const QString title = Functions::CleanTagText(QString::fromLatin1(tag.Title.data(), tag.Title.size()));
+    const QString artist = Functions::CleanTagText(QString::fromLatin1(tag.Artist.data(), tag.Artist.size()));
+    if (title.isEmpty() && artist.isEmpty() && bytes.size() < 128)
+        throw std::logic_error("a short file lost its fallback titles");
+    if (title.size() > 30 || artist.size() > 30 || title.startsWith(' ') || artist.endsWith(' '))
+        throw std::logic_error("a tag text is wider than its field or not trimmed");
 }
 
 void Settings(const QByteArray &bytes)

@@ -12,6 +12,9 @@ void Prepare();
 // A playlist file with these bytes, loaded into the catalogue.
 void Playlist(const QByteArray &bytes);
 
+// A file with these contents, tagged as an MP3 file is.
+void Tag(const QByteArray &bytes);
+
 // A settings file with these bytes, read and applied to the windows.
 void Settings(const QByteArray &bytes);
 
