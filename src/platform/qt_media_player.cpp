@@ -102,6 +102,9 @@ void QtMediaPlayer::StatusChanged(int status)
         }
         break;
     case QMediaPlayer::EndOfMedia:
+        // A very short file can end before its duration arrives.
+        if (ready_ == Loading)
+            MarkLoaded();
         if (ready_ == Loaded && !endReported_) {
             endReported_ = true;
             ReportEnd();
