@@ -1,36 +1,12 @@
 #include "support/tone_mp3.h"
 
 #include <QDataStream>
-#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
-#include <QTemporaryFile>
 #include <cmath>
 #include <numbers>
 
 namespace TestSupport {
-
-namespace {
-constexpr int SampleRate = 22050;
-
-QByteArray toneWave(double seconds)
-{
-    const auto samples = static_cast<quint32>(seconds * SampleRate);
-    QByteArray wave;
-    QDataStream out(&wave, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("RIFF", 4);
-    out << quint32(36 + samples * 2);
-    out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(1) << quint32(SampleRate) << quint32(SampleRate * 2) << quint16(2)
-        << quint16(16);
-    out.writeRawData("data", 4);
-    out << quint32(samples * 2);
-    for (quint32 i = 0; i < samples; ++i)
-        out << qint16(8000 * std::sin(2 * std::numbers::pi * 440.0 * i / SampleRate));
-    return wave;
-}
-} // namespace
 
 bool LameAvailable() { return !QStandardPaths::findExecutable(QStringLiteral("lame")).isEmpty(); }
 
@@ -38,16 +14,21 @@ bool MakeToneMp3(const QString &path, double seconds, const QString &artist, con
 {
     if (!LameAvailable())
         return false;
-    QTemporaryFile wave;
-    if (!wave.open() || wave.write(toneWave(seconds)) < 0 || !wave.flush())
-        return false;
-    QStringList arguments{QStringLiteral("--quiet"), QStringLiteral("-b"), QStringLiteral("32")};
+    // Raw 16-bit mono samples at 22,050 Hz on the encoder's standard input.
+    QStringList arguments{"--quiet", "-r", "-s", "22.05", "-m", "m", "--bitwidth", "16", "--signed", "--little-endian",
+                          "-b", "32"};
     if (!artist.isEmpty() || !title.isEmpty())
-        arguments << QStringLiteral("--id3v1-only") << QStringLiteral("--ta") << artist << QStringLiteral("--tt")
-                  << title;
-    arguments << wave.fileName() << path;
+        arguments << "--id3v1-only" << "--ta" << artist << "--tt" << title;
+    arguments << "-" << path;
+    QByteArray samples;
+    QDataStream out(&samples, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    for (int i = 0; i < seconds * 22050; ++i)
+        out << qint16(8000 * std::sin(2 * std::numbers::pi * 440.0 * i / 22050));
     QProcess lame;
     lame.start(QStringLiteral("lame"), arguments);
+    lame.write(samples);
+    lame.closeWriteChannel();
     return lame.waitForFinished(30000) && lame.exitStatus() == QProcess::NormalExit && lame.exitCode() == 0;
 }
 
