@@ -217,11 +217,12 @@ void Main::ConnectEvents()
     connect(mnu_About, &QAction::triggered, this, &Main::mnu_About_Click);
 
     connect(Timer1, &QTimer::timeout, this, &Main::Timer1_Timer);
+    // Only the user's own moves (drag, click, keys, wheel) seek, never the timer's.
     connect(Slider1, &QSlider::actionTriggered, this, [this] {
-        // The action is applied after this signal; seek on the value it leads to.
-        QTimer::singleShot(0, this, &Main::Slider1_Change);
+        // The action has moved the handle but not yet the value: the seek reads the value.
+        Slider1->setValue(Slider1->sliderPosition());
+        Slider1_Change();
     });
-    connect(Slider1, &QSlider::sliderMoved, this, &Main::Slider1_Change);
     connect(Slider_vol, &QSlider::valueChanged, this, &Main::Slider_vol_Change);
     connect(MediaPlayer1, &MediaPlayer::PlayStateChange, this, &Main::MediaPlayer1_PlayStateChange);
     connect(MediaPlayer1, &MediaPlayer::EndOfStream, this, &Main::MediaPlayer1_EndOfStream);

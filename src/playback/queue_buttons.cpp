@@ -1,4 +1,13 @@
 // The main window's "Song Q" button.
 #include "app/main_window.h"
 
-void Main::cmd_Q_Click() {}
+#include "app/windows.h"
+#include "playback/queue_window.h"
+
+void Main::cmd_Q_Click()
+{
+    frm_Q &queue = Window<frm_Q>();
+    queue.show();
+    queue.raise();
+    queue.activateWindow();
+}

@@ -16,16 +16,36 @@ public:
     QStringList opened;              // every path passed to Open, in order
     std::vector<int32_t> volumes;    // every accepted volume
     std::vector<int32_t> refusedVolumes;
+    std::vector<double> seeks;       // every position written
+    int playCalls = 0;
+    int pauseCalls = 0;
+    int stopCalls = 0;
     double duration = 180.0;
 
     void Open(const QString &path) override;
     int32_t ReadyState() const override { return ready_; }
-    void Play() override { state_ = 2; }
-    void Pause() override { state_ = 1; }
-    void Stop() override { state_ = 0; }
+    void Play() override
+    {
+        ++playCalls;
+        state_ = 2;
+    }
+    void Pause() override
+    {
+        ++pauseCalls;
+        state_ = 1;
+    }
+    void Stop() override
+    {
+        ++stopCalls;
+        state_ = 0;
+    }
     int32_t PlayState() const override { return state_; }
     double CurrentPosition() const override { return position_; }
-    void SetCurrentPosition(double seconds) override { position_ = seconds; }
+    void SetCurrentPosition(double seconds) override
+    {
+        seeks.push_back(seconds);
+        position_ = seconds;
+    }
     double Duration() const override { return duration; }
     QString FileName() const override { return file_; }
     void SetVolume(int32_t volume) override;

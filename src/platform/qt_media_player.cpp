@@ -1,0 +1,187 @@
+#include "platform/qt_media_player.h"
+
+#include "platform/failure.h"
+
+#include <QAudioOutput>
+#include <QMediaPlayer>
+#include <QTimer>
+#include <QUrl>
+#include <algorithm>
+#include <cmath>
+
+namespace Platform {
+
+namespace {
+constexpr int32_t Loading = 1;
+constexpr int32_t Loaded = 4;
+constexpr int32_t Silence = -10000;
+constexpr int DurationGrace = 1500;
+
+int32_t playStateOf(QMediaPlayer::PlaybackState state)
+{
+    switch (state) {
+    case QMediaPlayer::PausedState:
+        return 1;
+    case QMediaPlayer::PlayingState:
+        return 2;
+    default:
+        return 0;
+    }
+}
+} // namespace
+
+QtMediaPlayer::QtMediaPlayer(QObject *parent)
+    : MediaPlayer(parent), player_(new QMediaPlayer(this)), output_(new QAudioOutput(this)),
+      durationGrace_(new QTimer(this))
+{
+    // Without an audio device the output falls back to a silent sink that still keeps time.
+    player_->setAudioOutput(output_);
+    connect(player_, &QMediaPlayer::mediaStatusChanged, this,
+            [this](QMediaPlayer::MediaStatus status) { StatusChanged(status); });
+    connect(player_, &QMediaPlayer::errorOccurred, this, [this] {
+        if (!settingSource_)
+            Fail();
+    });
+    connect(player_, &QMediaPlayer::durationChanged, this, [this](qint64 duration) {
+        if (!settingSource_ && duration > 0 && durationGrace_->isActive())
+            MarkLoaded();
+    });
+    durationGrace_->setSingleShot(true);
+    durationGrace_->setInterval(DurationGrace);
+    connect(durationGrace_, &QTimer::timeout, this, [this] { MarkLoaded(); });
+    connect(player_, &QMediaPlayer::playbackStateChanged, this, [this](QMediaPlayer::PlaybackState state) {
+        const int32_t old = lastState_;
+        lastState_ = playStateOf(state);
+        if (ready_ == Loaded)
+            emit PlayStateChange(old, lastState_);
+    });
+}
+
+void QtMediaPlayer::Open(const QString &path)
+{
+    ++generation_;
+    file_ = path;
+    ready_ = Loading;
+    endReported_ = false;
+    pendingSeek_ = -1;
+    durationGrace_->stop();
+    settingSource_ = true;
+    player_->setSource(QUrl::fromLocalFile(path));
+    settingSource_ = false;
+    // Playback starts by itself once the file is loaded.
+    player_->play();
+}
+
+void QtMediaPlayer::MarkLoaded()
+{
+    if (ready_ != Loading)
+        return;
+    durationGrace_->stop();
+    ready_ = Loaded;
+    if (pendingSeek_ >= 0) {
+        player_->setPosition(std::llround(pendingSeek_ * 1000));
+        pendingSeek_ = -1;
+    }
+    emit PlayStateChange(lastState_, PlayState());
+}
+
+void QtMediaPlayer::StatusChanged(int status)
+{
+    if (settingSource_)
+        return;
+    switch (status) {
+    case QMediaPlayer::LoadedMedia:
+    case QMediaPlayer::BufferedMedia:
+        // The duration of an MP3 often follows a few hundred milliseconds later; the
+        // file counts as loaded once it is known, or after a grace period without it.
+        if (ready_ == Loading) {
+            if (player_->duration() > 0)
+                MarkLoaded();
+            else if (!durationGrace_->isActive())
+                durationGrace_->start();
+        }
+        break;
+    case QMediaPlayer::EndOfMedia:
+        // A very short file can end before its duration arrives.
+        if (ready_ == Loading)
+            MarkLoaded();
+        if (ready_ == Loaded && !endReported_) {
+            endReported_ = true;
+            ReportEnd();
+        }
+        break;
+    case QMediaPlayer::InvalidMedia:
+        Fail();
+        break;
+    default:
+        break;
+    }
+}
+
+void QtMediaPlayer::ReportEnd()
+{
+    // Delivered from the event loop: the handler opens the next file, which must not
+    // happen inside the player's own notification.
+    const uint64_t generation = generation_;
+    QMetaObject::invokeMethod(
+        this,
+        [this, generation] {
+            if (generation == generation_)
+                emit EndOfStream(0);
+        },
+        Qt::QueuedConnection);
+}
+
+void QtMediaPlayer::Fail()
+{
+    durationGrace_->stop();
+    // A file that cannot be played leaves the player idle and never reports itself loaded.
+    if (ready_ != Loaded)
+        ready_ = 0;
+    player_->stop();
+}
+
+void QtMediaPlayer::Play()
+{
+    endReported_ = false;
+    player_->play();
+}
+
+void QtMediaPlayer::Pause() { player_->pause(); }
+
+void QtMediaPlayer::Stop()
+{
+    endReported_ = false;
+    player_->stop();
+}
+
+int32_t QtMediaPlayer::PlayState() const { return playStateOf(player_->playbackState()); }
+
+double QtMediaPlayer::CurrentPosition() const { return player_->position() / 1000.0; }
+
+void QtMediaPlayer::SetCurrentPosition(double seconds)
+{
+    if (!std::isfinite(seconds))
+        return;
+    seconds = std::max(seconds, 0.0);
+    endReported_ = false;
+    // Qt drops seeks made before the file is loaded; keep the last one for then.
+    if (ready_ != Loaded)
+        pendingSeek_ = seconds;
+    else
+        player_->setPosition(std::llround(seconds * 1000));
+}
+
+double QtMediaPlayer::Duration() const { return player_->duration() / 1000.0; }
+
+void QtMediaPlayer::SetVolume(int32_t volume)
+{
+    if (volume < Silence || volume > 0)
+        throw Failure(380, QStringLiteral("Invalid property value"), QStringLiteral("MediaPlayer"));
+    // Hundredths of a decibel below full loudness.
+    output_->setVolume(volume == Silence ? 0.0f
+                                         : QAudio::convertVolume(volume / 100.0f, QAudio::DecibelVolumeScale,
+                                                                 QAudio::LinearVolumeScale));
+}
+
+} // namespace Platform

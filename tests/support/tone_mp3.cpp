@@ -1,0 +1,35 @@
+#include "support/tone_mp3.h"
+
+#include <QDataStream>
+#include <QProcess>
+#include <QStandardPaths>
+#include <cmath>
+#include <numbers>
+
+namespace TestSupport {
+
+bool LameAvailable() { return !QStandardPaths::findExecutable(QStringLiteral("lame")).isEmpty(); }
+
+bool MakeToneMp3(const QString &path, double seconds, const QString &artist, const QString &title)
+{
+    if (!LameAvailable())
+        return false;
+    // Raw 16-bit mono samples at 22,050 Hz on the encoder's standard input.
+    QStringList arguments{"--quiet", "-r", "-s", "22.05", "-m", "m", "--bitwidth", "16", "--signed", "--little-endian",
+                          "-b", "32"};
+    if (!artist.isEmpty() || !title.isEmpty())
+        arguments << "--id3v1-only" << "--ta" << artist << "--tt" << title;
+    arguments << "-" << path;
+    QByteArray samples;
+    QDataStream out(&samples, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    for (int i = 0; i < seconds * 22050; ++i)
+        out << qint16(8000 * std::sin(2 * std::numbers::pi * 440.0 * i / 22050));
+    QProcess lame;
+    lame.start(QStringLiteral("lame"), arguments);
+    lame.write(samples);
+    lame.closeWriteChannel();
+    return lame.waitForFinished(30000) && lame.exitStatus() == QProcess::NormalExit && lame.exitCode() == 0;
+}
+
+} // namespace TestSupport
