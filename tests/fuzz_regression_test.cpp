@@ -30,6 +30,7 @@ private slots:
 
     void playlistInputs() { QVERIFY(replay("playlist", Fuzz::Playlist) > 0); }
     void tagInputs() { QVERIFY(replay("tag", Fuzz::Tag) > 0); }
+    void timeInputs() { QVERIFY(replay("time", Fuzz::Time) > 0); }
     void settingsInputs() { QVERIFY(replay("settings", Fuzz::Settings) > 0); }
 };
 
