@@ -13,11 +13,12 @@ QFont DesignFont(FontFace face, double points, bool bold)
     switch (face) {
     case FontFace::SansSerif:
         font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                          QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
+                          QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
         font.setStyleHint(QFont::SansSerif);
         break;
     case FontFace::Serif:
-        font.setFamilies({QStringLiteral("MS Serif"), QStringLiteral("DejaVu Serif"), QStringLiteral("Serif")});
+        font.setFamilies({QStringLiteral("MS Serif"), QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif"),
+                          QStringLiteral("Serif")});
         font.setStyleHint(QFont::Serif);
         break;
     case FontFace::Comic:
