@@ -52,13 +52,14 @@ private slots:
         env.insert("DISPLAY", display.name());
         env.insert("QT_QPA_PLATFORM", "xcb");
         korvel.setProcessEnvironment(env);
+        korvel.setProcessChannelMode(QProcess::ForwardedChannels);
         korvel.start(binary, {});
         QVERIFY(korvel.waitForStarted());
 
-        const QString window = display.xdotool({"search", "--sync", "--onlyvisible", "--name", "^Korvel v1.3$"}, 30000);
+        const QString window = display.waitForWindow("^Korvel v1.3$", 30000);
         QVERIFY2(!window.isEmpty(), "the main window did not appear");
         // Centred across the screen.
-        const QString geometry = display.xdotool({"getwindowgeometry", window.section('\n', 0, 0)});
+        const QString geometry = display.xdotool({"getwindowgeometry", window});
         const QRegularExpression re("Position: (\\d+),\\d+.*Geometry: (\\d+)x", QRegularExpression::DotMatchesEverythingOption);
         const auto m = re.match(geometry);
         QVERIFY2(m.hasMatch(), qPrintable(geometry));

@@ -3,6 +3,7 @@
 
 #include "app/windows.h"
 #include "platform/app_dir.h"
+#include "platform/design_controls.h"
 #include "platform/keyed_tree.h"
 #include "platform/look.h"
 #include "platform/media_player.h"
@@ -37,39 +38,6 @@ using Platform::TwipRect;
 namespace {
 Main *theMainWindow = nullptr;
 
-template <class W>
-W *place(QWidget *parent, const char *name, QRect rect)
-{
-    auto *widget = new W(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(rect);
-    return widget;
-}
-
-QPushButton *button(QWidget *parent, const char *name, const QString &caption, QRect rect, const QFont &font)
-{
-    auto *b = place<QPushButton>(parent, name, rect);
-    b->setText(caption);
-    b->setFont(font);
-    return b;
-}
-
-QLabel *label(QWidget *parent, const char *name, const QString &caption, QRect rect, const QFont &font)
-{
-    auto *l = place<QLabel>(parent, name, rect);
-    l->setText(caption);
-    l->setFont(font);
-    return l;
-}
-
-QPushButton *pictureButton(QWidget *parent, const char *name, const QIcon &icon, QRect rect, const QString &tip)
-{
-    auto *b = place<QPushButton>(parent, name, rect);
-    b->setIcon(icon);
-    b->setIconSize(rect.size() - QSize(4, 4));
-    b->setToolTip(tip);
-    return b;
-}
 } // namespace
 
 Main::Main(MediaPlayer *player) : MediaPlayer1(player ? player : CreateMediaPlayer())
@@ -106,65 +74,65 @@ void Main::CreateControls()
     const QFont sans825 = DesignFont(FontFace::SansSerif, 8.25, true);
     const QFont serif975 = DesignFont(FontFace::Serif, 9.75, true);
 
-    text_CurrentSong = place<QLineEdit>(client, "text_CurrentSong", TwipRect(120, 120, 5535, 375));
+    text_CurrentSong = Platform::Place<QLineEdit>(client, "text_CurrentSong", TwipRect(120, 120, 5535, 375));
     text_CurrentSong->setFont(sans975);
     Platform::SetBackground(text_CurrentSong, Platform::LightYellow, true);
 
-    TreeView1 = place<Platform::KeyedTree>(client, "TreeView1", TwipRect(120, 480, 5535, 4575));
+    TreeView1 = Platform::Place<Platform::KeyedTree>(client, "TreeView1", TwipRect(120, 480, 5535, 4575));
     TreeView1->setFont(sans825);
 
-    List1 = place<QListWidget>(client, "List1", TwipRect(120, 480, 5535, 4545));
+    List1 = Platform::Place<QListWidget>(client, "List1", TwipRect(120, 480, 5535, 4545));
     List1->setFont(sans825);
     List1->setSortingEnabled(false);
     List1->setUniformItemSizes(true);
     Platform::SetBackground(List1, Platform::LightBlue, true);
     List1->hide();
 
-    chk_shuffle = place<QCheckBox>(client, "chk_shuffle", TwipRect(5880, 360, 1095, 255));
+    chk_shuffle = Platform::Place<QCheckBox>(client, "chk_shuffle", TwipRect(5880, 360, 1095, 255));
     chk_shuffle->setText(QStringLiteral("Shuffle"));
     chk_shuffle->setFont(sans975);
     chk_shuffle->setToolTip(QStringLiteral("\"*\" Shuffle"));
 
-    cmd_Q = button(client, "cmd_Q", QStringLiteral("Song Q"), TwipRect(5880, 720, 975, 375), serif975);
-    cmd_addmp3 = button(client, "cmd_addmp3", QStringLiteral("Add"), TwipRect(5880, 1560, 735, 375), serif975);
-    cmd_clear = button(client, "cmd_clear", QStringLiteral("Clear"), TwipRect(5880, 2040, 735, 375), sans975);
-    Label9 = label(client, "Label9", QStringLiteral("# Songs"), TwipRect(5880, 2640, 855, 255), sans975);
-    Label_TotalAllSongs = label(client, "Label_TotalAllSongs", QStringLiteral("0"), TwipRect(5880, 2880, 855, 255), sans975);
-    cmd_Cd = button(client, "cmd_Cd", QStringLiteral("CD"), TwipRect(5880, 3360, 615, 495), serif975);
-    cmd_QuickLoad = place<Platform::WrappingButton>(client, "cmd_QuickLoad", TwipRect(5880, 4320, 735, 615));
+    cmd_Q = Platform::Button(client, "cmd_Q", QStringLiteral("Song Q"), TwipRect(5880, 720, 975, 375), serif975);
+    cmd_addmp3 = Platform::Button(client, "cmd_addmp3", QStringLiteral("Add"), TwipRect(5880, 1560, 735, 375), serif975);
+    cmd_clear = Platform::Button(client, "cmd_clear", QStringLiteral("Clear"), TwipRect(5880, 2040, 735, 375), sans975);
+    Label9 = Platform::Label(client, "Label9", QStringLiteral("# Songs"), TwipRect(5880, 2640, 855, 255), sans975);
+    Label_TotalAllSongs = Platform::Label(client, "Label_TotalAllSongs", QStringLiteral("0"), TwipRect(5880, 2880, 855, 255), sans975);
+    cmd_Cd = Platform::Button(client, "cmd_Cd", QStringLiteral("CD"), TwipRect(5880, 3360, 615, 495), serif975);
+    cmd_QuickLoad = Platform::Place<Platform::WrappingButton>(client, "cmd_QuickLoad", TwipRect(5880, 4320, 735, 615));
     cmd_QuickLoad->setText(QStringLiteral("Quick Load"));
     cmd_QuickLoad->setFont(serif975);
 
-    cmd_expand = pictureButton(client, "cmd_expand", Platform::ExpandPicture(), TwipRect(120, 5235, 375, 375),
+    cmd_expand = Platform::PictureButton(client, "cmd_expand", Platform::ExpandPicture(), TwipRect(120, 5235, 375, 375),
                                QStringLiteral("Expand"));
-    cmd_shrink = pictureButton(client, "cmd_shrink", Platform::CollapsePicture(), TwipRect(480, 5235, 375, 375),
+    cmd_shrink = Platform::PictureButton(client, "cmd_shrink", Platform::CollapsePicture(), TwipRect(480, 5235, 375, 375),
                                QStringLiteral("Collapse"));
 
-    Slider1 = place<QSlider>(client, "Slider1", TwipRect(1080, 5280, 4575, 225));
+    Slider1 = Platform::Place<QSlider>(client, "Slider1", TwipRect(1080, 5280, 4575, 225));
     Slider1->setOrientation(Qt::Horizontal);
     Slider1->setRange(0, 120);
     Slider1->setSingleStep(5);
     Slider1->setPageStep(30);
 
-    cmd_play = pictureButton(client, "cmd_play", Platform::SymbolIcon(Platform::Symbol::Play),
+    cmd_play = Platform::PictureButton(client, "cmd_play", Platform::SymbolIcon(Platform::Symbol::Play),
                              TwipRect(1320, 5520, 270, 270), QStringLiteral("Play"));
-    cmd_pause = pictureButton(client, "cmd_pause", Platform::SymbolIcon(Platform::Symbol::Pause),
+    cmd_pause = Platform::PictureButton(client, "cmd_pause", Platform::SymbolIcon(Platform::Symbol::Pause),
                               TwipRect(1680, 5520, 270, 270), QStringLiteral("Pause"));
-    cmd_stop = pictureButton(client, "cmd_stop", Platform::SymbolIcon(Platform::Symbol::Stop),
+    cmd_stop = Platform::PictureButton(client, "cmd_stop", Platform::SymbolIcon(Platform::Symbol::Stop),
                              TwipRect(2040, 5520, 270, 270), QStringLiteral("Stop"));
-    cmd_next = pictureButton(client, "cmd_next", Platform::SymbolIcon(Platform::Symbol::Next),
+    cmd_next = Platform::PictureButton(client, "cmd_next", Platform::SymbolIcon(Platform::Symbol::Next),
                              TwipRect(2400, 5520, 270, 270), QStringLiteral("\"+\" Next"));
 
-    label_currenttime = label(client, "label_currenttime", QStringLiteral("00:00"), TwipRect(2880, 5550, 495, 225), sans825);
+    label_currenttime = Platform::Label(client, "label_currenttime", QStringLiteral("00:00"), TwipRect(2880, 5550, 495, 225), sans825);
     label_currenttime->setToolTip(QStringLiteral("Current Time"));
-    Label2 = label(client, "Label2", QStringLiteral("/"), TwipRect(3420, 5550, 135, 225), sans825);
-    label_totaltime = label(client, "label_totaltime", QStringLiteral("00:00"), TwipRect(3600, 5550, 495, 225), sans825);
+    Label2 = Platform::Label(client, "Label2", QStringLiteral("/"), TwipRect(3420, 5550, 135, 225), sans825);
+    label_totaltime = Platform::Label(client, "label_totaltime", QStringLiteral("00:00"), TwipRect(3600, 5550, 495, 225), sans825);
     label_totaltime->setToolTip(QStringLiteral("Total Time"));
 
-    Image1 = place<QLabel>(client, "Image1", TwipRect(4440, 5520, 225, 225));
+    Image1 = Platform::Place<QLabel>(client, "Image1", TwipRect(4440, 5520, 225, 225));
     Image1->setPixmap(Platform::VolumePicture());
 
-    Slider_vol = place<QSlider>(client, "Slider_vol", TwipRect(4680, 5520, 975, 255));
+    Slider_vol = Platform::Place<QSlider>(client, "Slider_vol", TwipRect(4680, 5520, 975, 255));
     Slider_vol->setOrientation(Qt::Horizontal);
     Slider_vol->setRange(-100, 0);
     Slider_vol->setSingleStep(1);

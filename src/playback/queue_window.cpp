@@ -1,5 +1,6 @@
 #include "playback/queue_window.h"
 
+#include "platform/design_controls.h"
 #include "platform/look.h"
 #include "platform/twips.h"
 
@@ -12,28 +13,9 @@ using Platform::FontFace;
 using Platform::TwipRect;
 
 namespace {
-template <class W>
-W *place(QWidget *parent, const char *name, QRect rect)
-{
-    auto *widget = new W(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(rect);
-    return widget;
-}
-
 QPushButton *button(QWidget *parent, const char *name, const QString &caption, QRect rect)
 {
-    auto *b = place<QPushButton>(parent, name, rect);
-    b->setText(caption);
-    b->setFont(DesignFont(FontFace::Serif, 9.75, true));
-    return b;
-}
-
-QPushButton *arrowButton(QWidget *parent, const char *name, Platform::Symbol symbol, QRect rect)
-{
-    auto *b = place<QPushButton>(parent, name, rect);
-    b->setIcon(Platform::SymbolIcon(symbol));
-    return b;
+    return Platform::Button(parent, name, caption, rect, DesignFont(FontFace::Serif, 9.75, true));
 }
 } // namespace
 
@@ -45,18 +27,18 @@ frm_Q::frm_Q(QWidget *parent) : QWidget(parent, Qt::Window)
     Platform::SetBackground(this, Platform::LightGrey, false);
 
     const QFont sans975 = DesignFont(FontFace::SansSerif, 9.75, true);
-    chk_songque = place<QCheckBox>(this, "chk_songque", TwipRect(2040, 120, 1935, 255));
+    chk_songque = Platform::Place<QCheckBox>(this, "chk_songque", TwipRect(2040, 120, 1935, 255));
     chk_songque->setText(QStringLiteral("Song Q Active"));
     chk_songque->setFont(sans975);
 
-    list_que = place<QListWidget>(this, "list_que", TwipRect(240, 480, 5475, 3180));
+    list_que = Platform::Place<QListWidget>(this, "list_que", TwipRect(240, 480, 5475, 3180));
     list_que->setFont(sans975);
     list_que->setSortingEnabled(false);
     Platform::SetBackground(list_que, Platform::LightBlue, true);
 
     cmd_QueRemove = button(this, "cmd_QueRemove", QStringLiteral("Remove"), TwipRect(1080, 3840, 975, 375));
-    cmd_QueUp = arrowButton(this, "cmd_QueUp", Platform::Symbol::Up, TwipRect(2280, 3840, 375, 375));
-    cmd_QueDown = arrowButton(this, "cmd_QueDown", Platform::Symbol::Down, TwipRect(2760, 3840, 375, 375));
+    cmd_QueUp = Platform::PictureButton(this, "cmd_QueUp", Platform::SymbolIcon(Platform::Symbol::Up), TwipRect(2280, 3840, 375, 375));
+    cmd_QueDown = Platform::PictureButton(this, "cmd_QueDown", Platform::SymbolIcon(Platform::Symbol::Down), TwipRect(2760, 3840, 375, 375));
     cmd_QueClear = button(this, "cmd_QueClear", QStringLiteral("Clear"), TwipRect(3360, 3840, 975, 375));
     cmd_close = button(this, "cmd_close", QStringLiteral("Close"), TwipRect(4800, 3840, 975, 375));
 

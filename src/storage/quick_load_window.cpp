@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "dialogs/view_modes.h"
 #include "platform/app_dir.h"
+#include "platform/design_controls.h"
 #include "platform/keyed_tree.h"
 #include "platform/look.h"
 #include "platform/message_box.h"
@@ -25,11 +26,7 @@ constexpr std::array<int, frm_QuickLoad::Slots> RowTops{240, 840, 1440, 2160, 27
 
 QPushButton *button(QWidget *parent, const QString &name, const QString &caption, QRect rect)
 {
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setGeometry(rect);
-    b->setFont(Platform::DesignFont(Platform::FontFace::Serif, 9.75, true));
-    return b;
+    return Platform::Button(parent, name, caption, rect, Platform::DesignFont(Platform::FontFace::Serif, 9.75, true));
 }
 } // namespace
 
@@ -44,9 +41,8 @@ frm_QuickLoad::frm_QuickLoad(QWidget *parent) : QWidget(parent, Qt::Window)
         const int top = RowTops.at(static_cast<std::size_t>(i));
         cmd_Load[i] = button(this, QStringLiteral("cmd_Load_") + n, QStringLiteral("Load"), TwipRect(240, top, 735, 375));
         cmd_Save[i] = button(this, QStringLiteral("cmd_Save_") + n, QStringLiteral("Save"), TwipRect(1320, top, 735, 375));
-        text_ListName[i] = new QLineEdit(i == 0 ? QStringLiteral("General") : QString(), this);
-        text_ListName[i]->setObjectName(QStringLiteral("text_ListName_") + n);
-        text_ListName[i]->setGeometry(TwipRect(2280, top, 2055, 285));
+        text_ListName[i] = Platform::TextBox(this, QStringLiteral("text_ListName_") + n,
+                                             i == 0 ? QStringLiteral("General") : QString(), TwipRect(2280, top, 2055, 285));
         connect(cmd_Load[i], &QPushButton::clicked, this, [this, i] { cmd_Load_Click(i); });
         connect(cmd_Save[i], &QPushButton::clicked, this, [this, i] { cmd_Save_Click(i); });
     }

@@ -15,6 +15,8 @@ public:
     QString name() const { return name_; }
     // Runs xdotool on this display; returns its output, trimmed.
     QString xdotool(const QStringList &arguments, int timeoutMs = 10000) const;
+    // The id of the first visible window whose title matches, or "" after the timeout.
+    QString waitForWindow(const QString &title, int timeoutMs) const;
 
 private:
     QProcess server_;
