@@ -11,25 +11,30 @@ XDisplay::XDisplay()
 {
     if (QStandardPaths::findExecutable("Xvfb").isEmpty() || QStandardPaths::findExecutable("xdotool").isEmpty())
         return;
-    int fds[2];
-    if (pipe(fds) != 0)
-        return;
-    // Xvfb picks a free display number and writes it to the descriptor we pass.
     // Its warnings would fill an unread pipe and stall the server.
     server_.setStandardOutputFile(QProcess::nullDevice());
     server_.setStandardErrorFile(QProcess::nullDevice());
-    server_.setChildProcessModifier([fds] { close(fds[0]); });
-    server_.start("Xvfb", {"-displayfd", QString::number(fds[1]), "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-    close(fds[1]);
-    if (!server_.waitForStarted(5000)) {
-        close(fds[0]);
-        return;
+    // A display number of this process's own, so that tests running side by side
+    // (and their servers going away) never meet; the next one if it is taken.
+    for (int attempt = 0; attempt < 20 && name_.isEmpty(); ++attempt) {
+        const QString candidate = ":" + QString::number(300 + (getpid() + attempt * 37) % 600);
+        server_.start("Xvfb", {candidate, "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+        if (!server_.waitForStarted(5000))
+            return;
+        QElapsedTimer waited;
+        waited.start();
+        while (server_.state() == QProcess::Running && waited.elapsed() < 10000) {
+            name_ = candidate;
+            if (!xdotool({"getdisplaygeometry"}).isEmpty())
+                break;
+            name_.clear();
+            QThread::msleep(100);
+        }
+        if (name_.isEmpty()) {
+            server_.kill();
+            server_.waitForFinished(5000);
+        }
     }
-    char buffer[16] = {};
-    const ssize_t n = read(fds[0], buffer, sizeof buffer - 1);
-    close(fds[0]);
-    if (n > 0)
-        name_ = ":" + QString::fromLatin1(buffer, n).trimmed();
 }
 
 XDisplay::~XDisplay()
