@@ -4,6 +4,7 @@
 #include "platform/app_dir.h"
 #include "platform/message_box.h"
 #include "platform/number_form.h"
+#include "platform/regular_file.h"
 #include "state/globals.h"
 #include "storage/field_reader.h"
 #include "storage/save_file.h"
@@ -32,8 +33,8 @@ bool SavePlaylist(const QString &fileName, const std::vector<Song> &songs, int16
 
 void LoadPlaylist(const QString &path, std::vector<Song> &songs, int16_t &lastIndex, int16_t &count)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!Platform::OpenRegularFile(file, path))
         return;
     FieldReader reader(file);
     count = 0;

@@ -15,8 +15,8 @@ namespace Functions {
 bool SavePlaylist(const QString &fileName, const std::vector<Song> &songs, int16_t lastIndex);
 
 // Replaces the catalogue with the songs of the file at `path`, with progress shown.
-// A file that cannot be opened changes nothing; a read error or the 32,768th song
-// ends the load with what was read.
+// A file that cannot be opened, or that is no regular file (a pipe, a directory),
+// changes nothing; a read error or the 32,768th song ends the load with what was read.
 void LoadPlaylist(const QString &path, std::vector<Song> &songs, int16_t &lastIndex, int16_t &count);
 
 } // namespace Functions

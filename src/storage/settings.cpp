@@ -8,6 +8,7 @@
 #include "platform/default_paths.h"
 #include "platform/drive_list_box.h"
 #include "platform/number_text.h"
+#include "platform/regular_file.h"
 #include "state/globals.h"
 #include "storage/field_reader.h"
 #include "storage/quick_load_window.h"
@@ -61,8 +62,8 @@ void ReadSettings()
     FontSize = 0;
     SongsStartDir.clear();
 
-    QFile file(Platform::ApplicationFile(SettingsFile));
-    if (file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (Platform::OpenRegularFile(file, Platform::ApplicationFile(SettingsFile))) {
         FieldReader reader(file);
         QString key;
         QString value;

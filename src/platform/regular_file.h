@@ -1,0 +1,19 @@
+// Opening a file for reading only when it is a regular file, without ever blocking
+// on a pipe or a device that stands under its name.
+#pragma once
+
+#include <QString>
+
+class QFile;
+
+namespace Platform {
+
+// A read-only descriptor of the regular file at `path`, or -1 when the file is
+// missing, unreadable or not a regular file. The caller closes it.
+int OpenRegularFile(const QString &path);
+
+// Opens `file` for reading on the regular file at `path`; false, with `file` left
+// closed, in every other case.
+bool OpenRegularFile(QFile &file, const QString &path);
+
+} // namespace Platform

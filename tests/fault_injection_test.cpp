@@ -1,0 +1,265 @@
+// Saves onto a full or closed file system, loads from files that cannot be read, and
+// the scan and tag pass over pipes, empty, vanishing and unreadable files.
+#include "app/windows.h"
+#include "catalogue/scan.h"
+#include "catalogue/tags.h"
+#include "dialogs/options_window.h"
+#include "platform/keyed_tree.h"
+#include "platform/message_box.h"
+#include "state/globals.h"
+#include "storage/quick_load_window.h"
+#include "support/song_files.h"
+#include "support/test_app.h"
+
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <atomic>
+#include <condition_variable>
+#include <optional>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+bool runningAsRoot() { return ::geteuid() == 0; }
+
+// While alive the process can open no further file, so no file can be created
+// anywhere: the failure a directory that takes no new file gives, also for root.
+class NoFreeDescriptors {
+public:
+    NoFreeDescriptors()
+    {
+        ::getrlimit(RLIMIT_NOFILE, &previous_);
+        const int lowest = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+        ::close(lowest);
+        rlimit limit = previous_;
+        limit.rlim_cur = static_cast<rlim_t>(lowest);
+        ::setrlimit(RLIMIT_NOFILE, &limit);
+    }
+    ~NoFreeDescriptors() { ::setrlimit(RLIMIT_NOFILE, &previous_); }
+
+private:
+    rlimit previous_{};
+};
+
+// While alive the directory takes no new file (root is not stopped by this).
+class ReadOnlyDirectory {
+public:
+    explicit ReadOnlyDirectory(const QString &path) : path_(QFile::encodeName(path)) { ::chmod(path_.constData(), 0555); }
+    ~ReadOnlyDirectory() { ::chmod(path_.constData(), 0700); }
+
+private:
+    QByteArray path_;
+};
+
+// A named pipe nobody writes to. A reader stuck opening it would hang the test, so a
+// guard opens it for writing every two seconds, which frees such a reader and is noted.
+class Pipe {
+public:
+    explicit Pipe(const QString &path) : path_(QFile::encodeName(path))
+    {
+        ::mkfifo(path_.constData(), 0644);
+        guard_ = std::thread([this] {
+            std::unique_lock lock(mutex_);
+            while (!done_cv_.wait_for(lock, std::chrono::seconds(2), [this] { return done_; })) {
+                const int fd = ::open(path_.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+                if (fd >= 0) {
+                    blockedReader_ = true;
+                    ::close(fd);
+                }
+            }
+        });
+    }
+    ~Pipe()
+    {
+        {
+            std::lock_guard lock(mutex_);
+            done_ = true;
+        }
+        done_cv_.notify_all();
+        guard_.join();
+    }
+    bool blockedAReader() const { return blockedReader_; }
+
+private:
+    QByteArray path_;
+    std::mutex mutex_;
+    std::condition_variable done_cv_;
+    bool done_ = false;
+    std::atomic<bool> blockedReader_ = false;
+    std::thread guard_;
+};
+
+void makeCatalogue(int count)
+{
+    Songs.clear();
+    SongCount = 0;
+    for (int i = 0; i < count; ++i) {
+        Song &song = AppendSong(Songs, LastSongIndex, SongCount);
+        song = {QStringLiteral("%1.mp3").arg(i), QStringLiteral("/m/%1.mp3").arg(i), 0, QStringLiteral("Artist"),
+                QStringLiteral("Song %1").arg(i)};
+    }
+}
+
+enum Fault { FullDisk, NoNewFile, ReadOnlyDir };
+enum Special { PipeFile, DirectoryFile, UnreadableFile };
+} // namespace
+
+class FaultInjectionTest : public QObject {
+    Q_OBJECT
+private slots:
+    void savesThatCannotHappenKeepTheOldFiles_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::newRow("full disk") << int(FullDisk);
+        QTest::newRow("no file can be created") << int(NoNewFile);
+        QTest::newRow("read-only directory") << int(ReadOnlyDir);
+    }
+
+    void savesThatCannotHappenKeepTheOldFiles()
+    {
+        QFETCH(int, fault);
+        if (fault == ReadOnlyDir && runningAsRoot())
+            QSKIP("root writes into a read-only directory");
+        TestSupport::AppDir dir;
+        const QByteArray oldSettings = "\"SortBy\",\"TAS\"\r\n\"FontSize\",9\r\n";
+        const QByteArray oldPlaylist = "\"A\",\"B\",\"/c//d.mp3\",\"d.mp3\"\r\n";
+        dir.write("Korvel.ini", oldSettings);
+        dir.write("playlist2.txt", oldPlaylist);
+        TestSupport::MainFixture f;
+        makeCatalogue(200);
+        frm_Options &options = Window<frm_Options>();
+        frm_QuickLoad &quickLoad = Window<frm_QuickLoad>();
+        Platform::MessageCapture capture;
+        {
+            std::optional<TestSupport::FileSizeLimit> full;
+            std::optional<NoFreeDescriptors> noFile;
+            std::optional<ReadOnlyDirectory> readOnly;
+            if (fault == FullDisk)
+                full.emplace(0);
+            else if (fault == NoNewFile)
+                noFile.emplace();
+            else
+                readOnly.emplace(dir.path());
+            options.cmd_Save->click();
+            quickLoad.cmd_Save[2]->click();
+        }
+        // One message for each file that could not be written, naming it.
+        const QStringList &messages = capture.messages();
+        QCOMPARE(messages.size(), 3);
+        QVERIFY2(messages.at(0).contains(dir.file("Korvel.ini")), qPrintable(messages.at(0)));
+        QVERIFY(messages.at(1).contains(dir.file("playlist2.txt")));
+        QVERIFY(messages.at(2).contains(dir.file("Korvel.ini")));
+        QCOMPARE(dir.read("Korvel.ini"), oldSettings);
+        QCOMPARE(dir.read("playlist2.txt"), oldPlaylist);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 (QStringList{"Korvel.ini", "playlist2.txt"}));
+
+        // Without the fault the same Save writes both files.
+        capture.clear();
+        quickLoad.cmd_Save[2]->click();
+        QCOMPARE(capture.messages(), QStringList());
+        QCOMPARE(dir.read("playlist2.txt").count("\r\n"), 200);
+        QVERIFY(dir.read("Korvel.ini").startsWith("\"SortBy\""));
+    }
+
+    void filesThatCannotBeReadLoadNothing_data()
+    {
+        QTest::addColumn<int>("special");
+        QTest::newRow("pipes without a writer") << int(PipeFile);
+        QTest::newRow("directories") << int(DirectoryFile);
+        QTest::newRow("unreadable files") << int(UnreadableFile);
+    }
+
+    void filesThatCannotBeReadLoadNothing()
+    {
+        QFETCH(int, special);
+        if (special == UnreadableFile && runningAsRoot())
+            QSKIP("root reads unreadable files");
+        TestSupport::AppDir dir;
+        std::vector<std::unique_ptr<Pipe>> pipes;
+        for (const char *name : {"playlist0.txt", "playlist1.txt", "Korvel.ini"}) {
+            const QString path = dir.file(name);
+            if (special == PipeFile) {
+                pipes.push_back(std::make_unique<Pipe>(path));
+            } else if (special == DirectoryFile) {
+                QVERIFY(QDir().mkpath(path + "/inside"));
+            } else {
+                dir.write(name, name == QLatin1String("Korvel.ini") ? "\"SortBy\",\"LF\"\r\n" : "\"A\",\"B\",\"/c\",\"c\"\r\n");
+                QFile::setPermissions(path, QFileDevice::Permissions());
+            }
+        }
+        Platform::MessageCapture capture;
+        // Start-up reads playlist0.txt and Korvel.ini: it finishes with an empty
+        // catalogue and the default settings.
+        TestSupport::MainFixture f;
+        QCOMPARE(SongCount, 0);
+        QCOMPARE(f.main->TreeView1->Count(), 0);
+        QCOMPARE(SortBy, QStringLiteral("TAS"));
+        QCOMPARE(FontSize, 8);
+
+        makeCatalogue(3);
+        Window<frm_QuickLoad>().cmd_Load[1]->click();
+        QCOMPARE(SongCount, 3);
+        QCOMPARE(Songs.at(2).LongName, QStringLiteral("/m/2.mp3"));
+        for (const auto &pipe : pipes)
+            QVERIFY2(!pipe->blockedAReader(), "a read waited for a writer");
+    }
+
+    void scanAndTagPassOverPipesEmptyAndVanishingFiles()
+    {
+        QTemporaryDir dir;
+        const QString root = dir.path();
+        TestSupport::WriteSong(root + "/a.mp3", "Alpha", "One");
+        TestSupport::WriteSong(root + "/b.mp3", "Beta", "Two");
+        TestSupport::WriteSong(root + "/c.mp3", "Gamma", "Three");
+        TestSupport::WriteFile(root + "/empty/x.mp3", "");
+        QVERIFY(QDir(root).mkdir("pipe"));
+        Pipe pipe(root + "/pipe/x.mp3");
+        Songs.clear();
+        ResetSharedState();
+        Platform::KeyedTree tree;
+        Functions::ScanDirectories(root, tree, Songs, LastSongIndex, SongCount);
+        QCOMPARE(SongCount, 4);
+
+        // Between the scan and the tag pass one file is deleted and one becomes a pipe.
+        QVERIFY(QFile::remove(root + "/a.mp3"));
+        QVERIFY(QFile::remove(root + "/b.mp3"));
+        Pipe late(root + "/b.mp3");
+        Functions::TagSongs(Songs, LastSongIndex, SongCount);
+        QStringList tagged;
+        for (const Song &song : Songs)
+            tagged << song.LongName.mid(root.size()) + ": " + song.Artist + " - " + song.SongName;
+        tagged.sort();
+        QCOMPARE(tagged, (QStringList{"//a.mp3: No Artist - No SongName", "//b.mp3: No Artist - No SongName",
+                                      "//c.mp3: Three - Gamma", "/empty//x.mp3: No Artist - No SongName"}));
+        QVERIFY(!QFileInfo::exists(root + "/a.mp3"));
+        QVERIFY(!pipe.blockedAReader() && !late.blockedAReader());
+    }
+
+    void unreadableSubdirectoryIsPassedOver()
+    {
+        if (runningAsRoot())
+            QSKIP("root lists unreadable directories");
+        QTemporaryDir dir;
+        TestSupport::WriteFile(dir.filePath("ok.mp3"), "");
+        TestSupport::WriteFile(dir.filePath("locked/in.mp3"), "");
+        QFile::setPermissions(dir.filePath("locked"), QFileDevice::Permissions());
+        Songs.clear();
+        ResetSharedState();
+        Platform::MessageCapture capture;
+        Platform::KeyedTree tree;
+        Functions::ScanDirectories(dir.path(), tree, Songs, LastSongIndex, SongCount);
+        QFile::setPermissions(dir.filePath("locked"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QCOMPARE(SongCount, 1);
+        QCOMPARE(Songs.at(0).ShortName, QStringLiteral("ok.mp3"));
+        QCOMPARE(capture.messages(), QStringList());
+    }
+};
+
+QTEST_MAIN(FaultInjectionTest)
+#include "fault_injection_test.moc"
