@@ -15,8 +15,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <atomic>
-#include <condition_variable>
-#include <optional>
 #include <thread>
 
 #include <fcntl.h>
@@ -27,34 +25,29 @@
 namespace {
 bool runningAsRoot() { return ::geteuid() == 0; }
 
-// While alive the process can open no further file, so no file can be created
-// anywhere: the failure a directory that takes no new file gives, also for root.
-class NoFreeDescriptors {
-public:
-    NoFreeDescriptors()
-    {
-        ::getrlimit(RLIMIT_NOFILE, &previous_);
-        const int lowest = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
-        ::close(lowest);
-        rlimit limit = previous_;
-        limit.rlim_cur = static_cast<rlim_t>(lowest);
-        ::setrlimit(RLIMIT_NOFILE, &limit);
+enum Fault { FullDisk, NoNewFile, ReadOnlyDir };
+enum Special { PipeFile, DirectoryFile, UnreadableFile };
+
+// Puts `fault` in place until the returned guard goes.
+std::shared_ptr<void> inject(Fault fault, const QString &dir)
+{
+    if (fault == FullDisk)
+        return std::make_shared<TestSupport::FileSizeLimit>(0);
+    if (fault == ReadOnlyDir) { // root is not stopped by this
+        const QByteArray path = QFile::encodeName(dir);
+        ::chmod(path.constData(), 0555);
+        return {nullptr, [path](void *) { ::chmod(path.constData(), 0700); }};
     }
-    ~NoFreeDescriptors() { ::setrlimit(RLIMIT_NOFILE, &previous_); }
-
-private:
-    rlimit previous_{};
-};
-
-// While alive the directory takes no new file (root is not stopped by this).
-class ReadOnlyDirectory {
-public:
-    explicit ReadOnlyDirectory(const QString &path) : path_(QFile::encodeName(path)) { ::chmod(path_.constData(), 0555); }
-    ~ReadOnlyDirectory() { ::chmod(path_.constData(), 0700); }
-
-private:
-    QByteArray path_;
-};
+    // No free descriptor: no file can be created anywhere, also for root.
+    rlimit previous{};
+    ::getrlimit(RLIMIT_NOFILE, &previous);
+    const int lowest = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    ::close(lowest);
+    rlimit limit = previous;
+    limit.rlim_cur = static_cast<rlim_t>(lowest);
+    ::setrlimit(RLIMIT_NOFILE, &limit);
+    return {nullptr, [previous](void *) { ::setrlimit(RLIMIT_NOFILE, &previous); }};
+}
 
 // A named pipe nobody writes to. A reader stuck opening it would hang the test, so a
 // guard opens it for writing every two seconds, which frees such a reader and is noted.
@@ -63,10 +56,10 @@ public:
     explicit Pipe(const QString &path) : path_(QFile::encodeName(path))
     {
         ::mkfifo(path_.constData(), 0644);
-        guard_ = std::thread([this] {
-            std::unique_lock lock(mutex_);
-            while (!done_cv_.wait_for(lock, std::chrono::seconds(2), [this] { return done_; })) {
-                const int fd = ::open(path_.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+        guard_ = std::jthread([this](const std::stop_token &stop) {
+            for (int tick = 1; !stop.stop_requested(); ++tick) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                const int fd = tick % 40 ? -1 : ::open(path_.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
                 if (fd >= 0) {
                     blockedReader_ = true;
                     ::close(fd);
@@ -74,39 +67,23 @@ public:
             }
         });
     }
-    ~Pipe()
-    {
-        {
-            std::lock_guard lock(mutex_);
-            done_ = true;
-        }
-        done_cv_.notify_all();
-        guard_.join();
-    }
     bool blockedAReader() const { return blockedReader_; }
 
 private:
     QByteArray path_;
-    std::mutex mutex_;
-    std::condition_variable done_cv_;
-    bool done_ = false;
     std::atomic<bool> blockedReader_ = false;
-    std::thread guard_;
+    std::jthread guard_;
 };
 
 void makeCatalogue(int count)
 {
     Songs.clear();
     SongCount = 0;
-    for (int i = 0; i < count; ++i) {
-        Song &song = AppendSong(Songs, LastSongIndex, SongCount);
-        song = {QStringLiteral("%1.mp3").arg(i), QStringLiteral("/m/%1.mp3").arg(i), 0, QStringLiteral("Artist"),
-                QStringLiteral("Song %1").arg(i)};
-    }
+    for (int i = 0; i < count; ++i)
+        AppendSong(Songs, LastSongIndex, SongCount) = {QStringLiteral("%1.mp3").arg(i), QStringLiteral("/m/%1.mp3").arg(i), 0,
+                                                       QStringLiteral("Artist"), QStringLiteral("Song %1").arg(i)};
 }
 
-enum Fault { FullDisk, NoNewFile, ReadOnlyDir };
-enum Special { PipeFile, DirectoryFile, UnreadableFile };
 } // namespace
 
 class FaultInjectionTest : public QObject {
@@ -132,28 +109,18 @@ private slots:
         dir.write("playlist2.txt", oldPlaylist);
         TestSupport::MainFixture f;
         makeCatalogue(200);
-        frm_Options &options = Window<frm_Options>();
         frm_QuickLoad &quickLoad = Window<frm_QuickLoad>();
         Platform::MessageCapture capture;
         {
-            std::optional<TestSupport::FileSizeLimit> full;
-            std::optional<NoFreeDescriptors> noFile;
-            std::optional<ReadOnlyDirectory> readOnly;
-            if (fault == FullDisk)
-                full.emplace(0);
-            else if (fault == NoNewFile)
-                noFile.emplace();
-            else
-                readOnly.emplace(dir.path());
-            options.cmd_Save->click();
+            const auto guard = inject(Fault(fault), dir.path());
+            Window<frm_Options>().cmd_Save->click();
             quickLoad.cmd_Save[2]->click();
         }
         // One message for each file that could not be written, naming it.
         const QStringList &messages = capture.messages();
         QCOMPARE(messages.size(), 3);
-        QVERIFY2(messages.at(0).contains(dir.file("Korvel.ini")), qPrintable(messages.at(0)));
-        QVERIFY(messages.at(1).contains(dir.file("playlist2.txt")));
-        QVERIFY(messages.at(2).contains(dir.file("Korvel.ini")));
+        for (int i = 0; i < 3; ++i)
+            QVERIFY2(messages.at(i).contains(dir.file(i == 1 ? "playlist2.txt" : "Korvel.ini")), qPrintable(messages.at(i)));
         QCOMPARE(dir.read("Korvel.ini"), oldSettings);
         QCOMPARE(dir.read("playlist2.txt"), oldPlaylist);
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
@@ -164,7 +131,6 @@ private slots:
         quickLoad.cmd_Save[2]->click();
         QCOMPARE(capture.messages(), QStringList());
         QCOMPARE(dir.read("playlist2.txt").count("\r\n"), 200);
-        QVERIFY(dir.read("Korvel.ini").startsWith("\"SortBy\""));
     }
 
     void filesThatCannotBeReadLoadNothing_data()
@@ -197,10 +163,8 @@ private slots:
         // Start-up reads playlist0.txt and Korvel.ini: it finishes with an empty
         // catalogue and the default settings.
         TestSupport::MainFixture f;
-        QCOMPARE(SongCount, 0);
         QCOMPARE(f.main->TreeView1->Count(), 0);
-        QCOMPARE(SortBy, QStringLiteral("TAS"));
-        QCOMPARE(FontSize, 8);
+        QCOMPARE(SortBy + QString::number(FontSize), QStringLiteral("TAS8"));
 
         makeCatalogue(3);
         Window<frm_QuickLoad>().cmd_Load[1]->click();
@@ -210,7 +174,7 @@ private slots:
             QVERIFY2(!pipe->blockedAReader(), "a read waited for a writer");
     }
 
-    void scanAndTagPassOverPipesEmptyAndVanishingFiles()
+    void scanAndTagPassOverPipesEmptyUnreadableAndVanishingFiles()
     {
         QTemporaryDir dir;
         const QString root = dir.path();
@@ -218,12 +182,20 @@ private slots:
         TestSupport::WriteSong(root + "/b.mp3", "Beta", "Two");
         TestSupport::WriteSong(root + "/c.mp3", "Gamma", "Three");
         TestSupport::WriteFile(root + "/empty/x.mp3", "");
+        TestSupport::WriteFile(root + "/locked/in.mp3", "");
+        // Root lists unreadable directories; for anyone else this one is passed over.
+        if (!runningAsRoot())
+            QFile::setPermissions(root + "/locked", QFileDevice::Permissions());
+        else
+            QVERIFY(QFile::remove(root + "/locked/in.mp3"));
         QVERIFY(QDir(root).mkdir("pipe"));
         Pipe pipe(root + "/pipe/x.mp3");
+        Platform::MessageCapture capture;
         Songs.clear();
         ResetSharedState();
         Platform::KeyedTree tree;
         Functions::ScanDirectories(root, tree, Songs, LastSongIndex, SongCount);
+        QFile::setPermissions(root + "/locked", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QCOMPARE(SongCount, 4);
 
         // Between the scan and the tag pass one file is deleted and one becomes a pipe.
@@ -239,24 +211,6 @@ private slots:
                                       "//c.mp3: Three - Gamma", "/empty//x.mp3: No Artist - No SongName"}));
         QVERIFY(!QFileInfo::exists(root + "/a.mp3"));
         QVERIFY(!pipe.blockedAReader() && !late.blockedAReader());
-    }
-
-    void unreadableSubdirectoryIsPassedOver()
-    {
-        if (runningAsRoot())
-            QSKIP("root lists unreadable directories");
-        QTemporaryDir dir;
-        TestSupport::WriteFile(dir.filePath("ok.mp3"), "");
-        TestSupport::WriteFile(dir.filePath("locked/in.mp3"), "");
-        QFile::setPermissions(dir.filePath("locked"), QFileDevice::Permissions());
-        Songs.clear();
-        ResetSharedState();
-        Platform::MessageCapture capture;
-        Platform::KeyedTree tree;
-        Functions::ScanDirectories(dir.path(), tree, Songs, LastSongIndex, SongCount);
-        QFile::setPermissions(dir.filePath("locked"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        QCOMPARE(SongCount, 1);
-        QCOMPARE(Songs.at(0).ShortName, QStringLiteral("ok.mp3"));
         QCOMPARE(capture.messages(), QStringList());
     }
 };

@@ -7,21 +7,20 @@
 #include <QtTest>
 
 namespace {
-Song song(const QString &artist, const QString &title, const QString &path, const QString &file)
-{
-    Song s;
-    s.Artist = artist;
-    s.SongName = title;
-    s.LongName = path;
-    s.ShortName = file;
-    return s;
-}
+Song song(const QString &artist, const QString &title, const QString &path, const QString &file) { return {file, path, 0, artist, title}; }
+
+QStringList fields(const Song &s) { return {s.Artist, s.SongName, s.LongName, s.ShortName}; }
 
 struct Catalogue {
     std::vector<Song> songs;
     int16_t last = 0;
     int16_t count = 0;
-    void load(const QString &path) { Functions::LoadPlaylist(path, songs, last, count); }
+    // Writes `contents` as a file and loads it.
+    void load(const TestSupport::AppDir &dir, const QByteArray &contents)
+    {
+        dir.write("in.txt", contents);
+        Functions::LoadPlaylist(dir.file("in.txt"), songs, last, count);
+    }
 };
 } // namespace
 
@@ -42,27 +41,16 @@ private slots:
         Catalogue c;
         c.songs.assign(3, song("old", "old", "old", "old"));
         c.songs[0].Id = 7;
-        c.load(dir.file("playlist1.txt"));
-        QCOMPARE(c.count, 5);
-        QCOMPARE(c.last, 4);
-        QCOMPARE(c.songs.size(), 5u);
-        for (std::size_t i = 0; i < saved.size(); ++i) {
-            QCOMPARE(c.songs[i].Artist, saved[i].Artist);
-            QCOMPARE(c.songs[i].SongName, saved[i].SongName);
-            QCOMPARE(c.songs[i].LongName, saved[i].LongName);
-            QCOMPARE(c.songs[i].ShortName, saved[i].ShortName);
-        }
+        Functions::LoadPlaylist(dir.file("playlist1.txt"), c.songs, c.last, c.count);
+        QCOMPARE(QList<int>({c.count, c.last, int(c.songs.size())}), QList<int>({5, 4, 5}));
+        for (std::size_t i = 0; i < saved.size(); ++i)
+            QCOMPARE(fields(c.songs[i]), fields(saved[i]));
         QCOMPARE(c.songs[1].Id, 0);
-    }
 
-    void plainValuesAreWrittenAsTheyStand()
-    {
-        TestSupport::AppDir dir;
-        dir.write("playlist2.txt", QByteArray(10 * 20, 'x'));
-        const std::vector<Song> saved{song("A", "B", "/p//c.mp3", "c.mp3"), song("D", "", "/q", "q")};
-        QVERIFY(Functions::SavePlaylist("playlist2.txt", saved, 1));
-        QCOMPARE(dir.read("playlist2.txt"),
-                 QByteArray("\"A\",\"B\",\"/p//c.mp3\",\"c.mp3\"\r\n\"D\",\"\",\"/q\",\"q\"\r\n"));
+        // Plain values are written as they stand, over a longer old file.
+        dir.write("playlist2.txt", QByteArray(200, 'x'));
+        QVERIFY(Functions::SavePlaylist("playlist2.txt", {song("A", "B", "/p//c.mp3", "c.mp3"), song("D", "", "/q", "q")}, 1));
+        QCOMPARE(dir.read("playlist2.txt"), QByteArray("\"A\",\"B\",\"/p//c.mp3\",\"c.mp3\"\r\n\"D\",\"\",\"/q\",\"q\"\r\n"));
     }
 
     void readingRules()
@@ -70,47 +58,33 @@ private slots:
         TestSupport::AppDir dir;
         Catalogue c;
         // Bare fields, blanks before fields, fields spread over lines, no final line end.
-        dir.write("a.txt", "Artist,Song,/x/y.mp3,y.mp3\n  \"B\",\"S2\"\r\n\"/z\",\"z\"\r\"C\",\"S3\",\"/w\",\"w\"");
-        c.load(dir.file("a.txt"));
+        c.load(dir, "Artist,Song,/x/y.mp3,y.mp3\n  \"B\",\"S2\"\r\n\"/z\",\"z\"\r\"C\",\"S3\",\"/w\",\"w\"");
         QCOMPARE(c.count, 3);
-        QCOMPARE(c.songs[0].LongName, QStringLiteral("/x/y.mp3"));
-        QCOMPARE(c.songs[1].Artist, QStringLiteral("B"));
-        QCOMPARE(c.songs[1].ShortName, QStringLiteral("z"));
+        QCOMPARE(fields(c.songs[0]), (QStringList{"Artist", "Song", "/x/y.mp3", "y.mp3"}));
+        QCOMPARE(fields(c.songs[1]), (QStringList{"B", "S2", "/z", "z"}));
         QCOMPARE(c.songs[2].ShortName, QStringLiteral("w"));
 
         // A song cut short stays counted with the fields read before the end.
-        dir.write("b.txt", "\"A\",\"B\",\"/c\",\"c\"\r\n\"D\",\"E\"\r\n");
-        c.load(dir.file("b.txt"));
+        c.load(dir, "\"A\",\"B\",\"/c\",\"c\"\r\n\"D\",\"E\"\r\n");
         QCOMPARE(c.count, 2);
-        QCOMPARE(c.songs[1].SongName, QStringLiteral("E"));
-        QCOMPARE(c.songs[1].LongName, QString());
+        QCOMPARE(fields(c.songs[1]), (QStringList{"D", "E", "", ""}));
 
         // An empty file empties the count and leaves the last index and the records.
         c.last = 41;
-        dir.write("c.txt", "");
-        c.load(dir.file("c.txt"));
-        QCOMPARE(c.count, 0);
-        QCOMPARE(c.last, 41);
-        QCOMPARE(c.songs.size(), 2u);
+        c.load(dir, "");
+        QCOMPARE(QList<int>({c.count, c.last, int(c.songs.size())}), QList<int>({0, 41, 2}));
 
         // A missing file changes nothing.
         c.count = 2;
-        c.load(dir.file("missing.txt"));
+        Functions::LoadPlaylist(dir.file("missing.txt"), c.songs, c.last, c.count);
         QCOMPARE(c.count, 2);
-    }
 
-    void smallFileReplacesLargeCatalogue()
-    {
-        TestSupport::AppDir dir;
-        Catalogue c;
+        // A small file replaces a large catalogue.
         c.songs.assign(500, song("x", "x", "x", "x"));
         c.last = 499;
         c.count = 500;
-        dir.write("two.txt", "\"A\",\"1\",\"/1\",\"1\"\r\n\"B\",\"2\",\"/2\",\"2\"\r\n");
-        c.load(dir.file("two.txt"));
-        QCOMPARE(c.count, 2);
-        QCOMPARE(c.last, 1);
-        QCOMPARE(c.songs.size(), 2u);
+        c.load(dir, "\"A\",\"1\",\"/1\",\"1\"\r\n\"B\",\"2\",\"/2\",\"2\"\r\n");
+        QCOMPARE(QList<int>({c.count, c.last, int(c.songs.size())}), QList<int>({2, 1, 2}));
     }
 
     void hostileFilesEndTheLoad()
@@ -118,17 +92,12 @@ private slots:
         TestSupport::AppDir dir;
         Catalogue c;
         // One field longer than 64 KiB without any separator is a read error.
-        dir.write("long.txt", "\"A\",\"" + QByteArray(200 * 1024, 'a'));
-        c.load(dir.file("long.txt"));
+        c.load(dir, "\"A\",\"" + QByteArray(200 * 1024, 'a'));
         QCOMPARE(c.count, 1);
         QCOMPARE(c.songs[0].Artist, QStringLiteral("A"));
 
         // More songs than the catalogue holds: the first 32,767 are kept.
-        QByteArray many;
-        for (int i = 0; i < 32800; ++i)
-            many += "a,b,c,d\n";
-        dir.write("many.txt", many);
-        c.load(dir.file("many.txt"));
+        c.load(dir, QByteArray("a,b,c,d\n").repeated(32800));
         QCOMPARE(c.count, 32767);
         QCOMPARE(c.last, 32766);
     }
@@ -137,7 +106,7 @@ private slots:
     {
         TestSupport::AppDir dir;
         dir.write("playlist3.txt", "old contents");
-        std::vector<Song> many(200, song("Artist", "Song", "/some/long/path//file.mp3", "file.mp3"));
+        const std::vector<Song> many(200, song("Artist", "Song", "/some/long/path//file.mp3", "file.mp3"));
         Platform::MessageCapture capture;
         {
             // A file-size limit makes the write fail as a full disk would, even for root.

@@ -19,11 +19,9 @@ void makeCatalogue(int count)
 {
     Songs.clear();
     SongCount = 0;
-    for (int i = 0; i < count; ++i) {
-        Song &song = AppendSong(Songs, LastSongIndex, SongCount);
-        song = {QStringLiteral("%1.mp3").arg(i), QStringLiteral("/m/%1.mp3").arg(i), 0, QStringLiteral("Artist"),
-                QStringLiteral("Song %1").arg(i)};
-    }
+    for (int i = 0; i < count; ++i)
+        AppendSong(Songs, LastSongIndex, SongCount) = {QStringLiteral("%1.mp3").arg(i), QStringLiteral("/m/%1.mp3").arg(i), 0,
+                                                       QStringLiteral("Artist"), QStringLiteral("Song %1").arg(i)};
 }
 
 void click(const char *button) { Window<frm_QuickLoad>().findChild<QPushButton *>(button)->click(); }
@@ -32,30 +30,35 @@ void click(const char *button) { Window<frm_QuickLoad>().findChild<QPushButton *
 class QuickLoadTest : public QObject {
     Q_OBJECT
 private slots:
-    void saveWritesSlotFileAndEverySlotName()
-    {
-        TestSupport::AppDir dir;
-        TestSupport::MainFixture f;
-        makeCatalogue(40);
-        Window<frm_QuickLoad>().findChild<QLineEdit *>("text_ListName_3")->setText(QStringLiteral("Road trip, 2004"));
-        click("cmd_Save_2");
-        const QByteArray playlist = dir.read("playlist2.txt");
-        QCOMPARE(playlist.count("\r\n"), 40);
-        QVERIFY(playlist.endsWith("\"Song 39\",\"/m/39.mp3\",\"39.mp3\"\r\n"));
-        dir.write("Korvel.ini", "");
-        click("cmd_Save_1");
-        const QList<QByteArray> settings = dir.read("Korvel.ini").split('\n');
-        QCOMPARE(settings.size(), 11);
-        QCOMPARE(settings.at(7), QByteArray("\"ListName3\",\"Road trip, 2004\"\r"));
-    }
-
-    void saveOfEmptyCatalogueDeletesSlotFile()
+    void saveWritesOrDeletesSlotFilesAndRewritesSlotNames()
     {
         TestSupport::AppDir dir;
         dir.write("playlist0.txt", "\"A\",\"one\",\"/m/1.mp3\",\"1.mp3\"\r\n");
+        // Slot files that can be neither written nor deleted.
+        for (const char *slot : {"playlist3.txt/inside", "playlist4.txt/inside"})
+            QVERIFY(QDir(dir.path()).mkpath(slot));
         {
             TestSupport::MainFixture f;
+            Platform::MessageCapture capture;
+            makeCatalogue(40);
+            Window<frm_QuickLoad>().findChild<QLineEdit *>("text_ListName_1")->setText(QStringLiteral("Road trip, 2004"));
+            click("cmd_Save_4");
+            click("cmd_Save_2");
+            const QByteArray playlist = dir.read("playlist2.txt");
+            QCOMPARE(playlist.count("\r\n"), 40);
+            QVERIFY(playlist.endsWith("\"Song 39\",\"/m/39.mp3\",\"39.mp3\"\r\n"));
+
+            // A failed delete still rewrites every slot name, the one typed in another row too.
             SongCount = 0;
+            dir.write("Korvel.ini", "");
+            click("cmd_Save_3");
+            const QList<QByteArray> settings = dir.read("Korvel.ini").split('\n');
+            QCOMPARE(settings.size(), 11);
+            QCOMPARE(settings.at(5), QByteArray("\"ListName1\",\"Road trip, 2004\"\r"));
+            QCOMPARE(capture.messages().size(), 2);
+            QVERIFY(capture.messages().at(0).contains(dir.file("playlist4.txt")));
+            QVERIFY(capture.messages().at(1).contains(dir.file("playlist3.txt")));
+
             click("cmd_Save_0");
             QVERIFY(!QFileInfo::exists(dir.file("playlist0.txt")));
         }
@@ -64,42 +67,18 @@ private slots:
         QCOMPARE(next.main->TreeView1->Count(), 0);
     }
 
-    void failedSaveOrDeleteTellsUser()
-    {
-        TestSupport::AppDir dir;
-        TestSupport::MainFixture f;
-        QVERIFY(QDir(dir.path()).mkpath("playlist2.txt/inside"));
-        QVERIFY(QDir(dir.path()).mkpath("playlist3.txt/inside"));
-        Platform::MessageCapture capture;
-        makeCatalogue(2);
-        click("cmd_Save_2");
-        SongCount = 0;
-        click("cmd_Save_3");
-        QCOMPARE(capture.messages().size(), 2);
-        QVERIFY(capture.messages().at(0).contains(dir.file("playlist2.txt")));
-        QVERIFY(capture.messages().at(1).contains(dir.file("playlist3.txt")));
-        QVERIFY(QFileInfo::exists(dir.file("Korvel.ini")));
-    }
-
-    void loadOfMissingSlotTellsUser()
-    {
-        TestSupport::AppDir dir;
-        TestSupport::MainFixture f;
-        makeCatalogue(5);
-        Platform::MessageCapture capture;
-        click("cmd_Load_4");
-        QCOMPARE(capture.messages(), QStringList{QStringLiteral("File ") + dir.file("playlist4.txt") +
-                                                 QStringLiteral("\rDoes Not exist, please Save a File")});
-        QCOMPARE(SongCount, 5);
-    }
-
-    void loadShowsSongsInTheCurrentListForm()
+    void loadReplacesCatalogueInTheCurrentFormOrTellsOfMissingFile()
     {
         TestSupport::AppDir dir;
         dir.write("playlist3.txt", "\"A\",\"one\",\"/m/1.mp3\",\"1.mp3\"\r\n\"B\",\"two\",\"/m/2.mp3\",\"2.mp3\"\r\n");
         TestSupport::MainFixture f;
         makeCatalogue(7);
         Window<frm_Options>().Opt_Sort_LSA->click();
+        Platform::MessageCapture capture;
+        click("cmd_Load_4");
+        QCOMPARE(capture.messages(), QStringList{"File " + dir.file("playlist4.txt") + "\rDoes Not exist, please Save a File"});
+        QCOMPARE(SongCount, 7);
+
         click("cmd_Load_3");
         QCOMPARE(SongCount, 2);
         QCOMPARE(f.main->TreeView1->Count(), 1 + 2 + 2);

@@ -18,6 +18,15 @@
 
 namespace {
 QString slotName(int i) { return Window<frm_QuickLoad>().text_ListName.at(static_cast<std::size_t>(i))->text(); }
+
+// A file and the SortBy, CdDrive (empty: the default), FontSize, views' size and slots 0, 1 it gives.
+void row(const char *name, const QByteArray &file, int fontSize, int viewPoints, const QString &sortBy = "TAS",
+         const QString &cdDrive = {}, const QString &slot0 = "General", const QString &slot1 = {})
+{
+    QTest::newRow(name) << file
+                        << QStringList{sortBy, cdDrive.isEmpty() ? Platform::DefaultCdDrive() : cdDrive,
+                                       QString::number(fontSize), QString::number(viewPoints), slot0, slot1};
+}
 } // namespace
 
 class SettingsTest : public QObject {
@@ -26,30 +35,22 @@ private slots:
     void readingRules_data()
     {
         QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("sortBy");
-        QTest::addColumn<QString>("cdDrive");
-        QTest::addColumn<int>("fontSize");
-        QTest::addColumn<int>("viewPoints");
-        QTest::addColumn<QString>("slot0");
-        QTest::addColumn<QString>("slot1");
-        const QString cd = Platform::DefaultCdDrive();
-        const QString general = QStringLiteral("General");
-        QTest::newRow("no file") << QByteArray() << "TAS" << cd << 8 << 8 << general << "";
-        QTest::newRow("only FontSize") << QByteArray("\"FontSize\",12\r\n") << "TAS" << cd << 12 << 12 << general << "";
-        QTest::newRow("FontSize 0") << QByteArray("\"FontSize\",0\r\n") << "TAS" << cd << 8 << 8 << general << "";
-        QTest::newRow("quoted FontSize") << QByteArray("\"FontSize\",\"12\"") << "TAS" << cd << 12 << 12 << general << "";
-        QTest::newRow("half to even") << QByteArray("\"FontSize\", +12.5 \r\n") << "TAS" << cd << 12 << 12 << general << "";
-        QTest::newRow("not a number") << QByteArray("\"FontSize\",\"big\"") << "TAS" << cd << 8 << 8 << general << "";
-        QTest::newRow("beyond 16 bits") << QByteArray("\"FontSize\",40000") << "TAS" << cd << 8 << 8 << general << "";
-        QTest::newRow("views kept to 30") << QByteArray("\"FontSize\",50") << "TAS" << cd << 50 << 30 << general << "";
-        QTest::newRow("views kept to 8") << QByteArray("\"FontSize\",-3") << "TAS" << cd << -3 << 8 << general << "";
-        QTest::newRow("key case") << QByteArray("\"sortby\",\"LAS\"\r\n") << "TAS" << cd << 8 << 8 << general << "";
-        QTest::newRow("unknown key and its value skipped")
-            << QByteArray("\"Volume\",\"SortBy\"\r\n\"CdDrive\",\"/dev/sr1\"\r\n") << "TAS" << "/dev/sr1" << 8 << 8 << general << "";
-        QTest::newRow("any order, last duplicate wins")
-            << QByteArray("\"ListName1\",\"b\"\r\n\"SortBy\",\"LAS\"\r\n\"CdDrive\",\"\"\r\n\"SortBy\",\"LF\"\r\n"
-                          "\"ListName1\",\"c, d\"\r\n\"ListName0\",\"\"\r\n")
-            << "LF" << cd << 8 << 8 << "" << "c, d";
+        QTest::addColumn<QStringList>("expected");
+        row("no file", {}, 8, 8);
+        row("only FontSize", "\"FontSize\",12\r\n", 12, 12);
+        row("FontSize 0", "\"FontSize\",0\r\n", 8, 8);
+        row("quoted FontSize", "\"FontSize\",\"12\"", 12, 12);
+        row("half to even", "\"FontSize\", +12.5 \r\n", 12, 12);
+        row("not a number", "\"FontSize\",\"big\"", 8, 8);
+        row("beyond 16 bits", "\"FontSize\",40000", 8, 8);
+        row("views kept to 30", "\"FontSize\",50", 50, 30);
+        row("views kept to 8", "\"FontSize\",-3", -3, 8);
+        row("key case", "\"sortby\",\"LAS\"\r\n", 8, 8);
+        row("unknown key and its value skipped", "\"Volume\",\"SortBy\"\r\n\"CdDrive\",\"/dev/sr1\"\r\n", 8, 8, "TAS", "/dev/sr1");
+        row("any order, last duplicate wins",
+            "\"ListName1\",\"b\"\r\n\"SortBy\",\"LAS\"\r\n\"CdDrive\",\"\"\r\n\"SortBy\",\"LF\"\r\n\"ListName1\",\"c, d\"\r\n"
+            "\"ListName0\",\"\"\r\n",
+            8, 8, "LF", {}, "", "c, d");
     }
 
     void readingRules()
@@ -59,19 +60,16 @@ private slots:
         if (!file.isEmpty())
             dir.write("Korvel.ini", file);
         TestSupport::MainFixture f;
-        QTEST(SortBy, "sortBy");
-        QTEST(CdDrive, "cdDrive");
-        QTEST(int(FontSize), "fontSize");
-        QTEST(f.main->List1->font().pointSize(), "viewPoints");
+        QTEST((QStringList{SortBy, CdDrive, QString::number(FontSize), QString::number(f.main->List1->font().pointSize()),
+                           slotName(0), slotName(1)}),
+              "expected");
         QCOMPARE(Window<frm_Options>().text_FontSize->text(), QString::number(FontSize));
         QCOMPARE(Window<frm_Options>().text_SongsStartDir->text(), Platform::DefaultSongsStartDir());
-        QTEST(slotName(0), "slot0");
-        QTEST(slotName(1), "slot1");
         QCOMPARE(f.main->List1->isHidden(), SortBy == QLatin1String("TAS"));
         QCOMPARE(f.main->TreeView1->isHidden(), SortBy != QLatin1String("TAS"));
     }
 
-    void writesTenLinesThatReadBack()
+    void writesTenLinesThatReadBackIntoTheSavedListMode()
     {
         TestSupport::AppDir dir;
         {
@@ -84,14 +82,23 @@ private slots:
             Window<frm_QuickLoad>().text_ListName[4]->setText(QStringLiteral("Quiet"));
             Functions::WriteSettings();
         }
-        QCOMPARE(dir.read("Korvel.ini"),
-                 QByteArray("\"SortBy\",\"LSA\"\r\n\"CdDrive\",\"/mnt/cd\"\r\n\"FontSize\",14\r\n"
-                            "\"SongsStartDir\",\"/home/u/Music\"\r\n\"ListName0\",\"Party, loud\"\r\n"
-                            "\"ListName1\",\"\"\r\n\"ListName2\",\"\"\r\n\"ListName3\",\"\"\r\n"
-                            "\"ListName4\",\"Quiet\"\r\n\"ListName5\",\"\"\r\n"));
-        TestSupport::MainFixture f;
-        QCOMPARE(QStringList({SortBy, CdDrive, QString::number(FontSize), SongsStartDir, slotName(0), slotName(4)}),
-                 QStringList({"LSA", "/mnt/cd", "14", "/home/u/Music", "Party, loud", "Quiet"}));
+        const QByteArray settings = dir.read("Korvel.ini");
+        QCOMPARE(settings, QByteArray("\"SortBy\",\"LSA\"\r\n\"CdDrive\",\"/mnt/cd\"\r\n\"FontSize\",14\r\n"
+                                      "\"SongsStartDir\",\"/home/u/Music\"\r\n\"ListName0\",\"Party, loud\"\r\n"
+                                      "\"ListName1\",\"\"\r\n\"ListName2\",\"\"\r\n\"ListName3\",\"\"\r\n"
+                                      "\"ListName4\",\"Quiet\"\r\n\"ListName5\",\"\"\r\n"));
+        const QByteArray playlist = "\"A\",\"one\",\"/m/1.mp3\",\"1.mp3\"\r\n\"B\",\"two\",\"/m/2.mp3\",\"2.mp3\"\r\n";
+        dir.write("playlist0.txt", playlist);
+        {
+            TestSupport::MainFixture f;
+            QCOMPARE(QStringList({SortBy, CdDrive, QString::number(FontSize), SongsStartDir, slotName(0), slotName(4)}),
+                     QStringList({"LSA", "/mnt/cd", "14", "/home/u/Music", "Party, loud", "Quiet"}));
+            QCOMPARE(f.main->List1->count(), 2);
+            QVERIFY(!f.main->List1->isHidden() && f.main->TreeView1->isHidden());
+        }
+        // Nothing is written at exit.
+        QCOMPARE(dir.read("Korvel.ini"), settings);
+        QCOMPARE(dir.read("playlist0.txt"), playlist);
     }
 
     void startDirectoryChoosesTheAddSongsDrive()
@@ -110,24 +117,6 @@ private slots:
         TestSupport::MainFixture f;
         QCOMPARE(Window<frm_addsongs>().Drive1->Drive(), QStringLiteral("/"));
         Platform::SetDriveRoots({});
-    }
-
-    void savedListModeIsShownAtStartUp()
-    {
-        const QByteArray settings = "\"SortBy\",\"LAS\"\r\n";
-        const QByteArray playlist = "\"A\",\"one\",\"/m/1.mp3\",\"1.mp3\"\r\n\"B\",\"two\",\"/m/2.mp3\",\"2.mp3\"\r\n";
-        TestSupport::AppDir dir;
-        dir.write("Korvel.ini", settings);
-        dir.write("playlist0.txt", playlist);
-        {
-            TestSupport::MainFixture f;
-            QCOMPARE(SongCount, 2);
-            QVERIFY(!f.main->List1->isHidden());
-            QVERIFY(f.main->TreeView1->isHidden());
-        }
-
-        QCOMPARE(dir.read("Korvel.ini"), settings);
-        QCOMPARE(dir.read("playlist0.txt"), playlist);
     }
 };
 
