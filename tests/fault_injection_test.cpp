@@ -26,7 +26,7 @@ namespace {
 bool runningAsRoot() { return ::geteuid() == 0; }
 
 enum Fault { FullDisk, NoNewFile, ReadOnlyDir };
-enum Special { PipeFile, DirectoryFile, UnreadableFile };
+enum Kind { PipeFile, DirectoryFile, UnreadableFile };
 
 // Puts `fault` in place until the returned guard goes.
 std::shared_ptr<void> inject(Fault fault, const QString &dir)
@@ -135,7 +135,7 @@ private slots:
 
     void filesThatCannotBeReadLoadNothing_data()
     {
-        QTest::addColumn<int>("special");
+        QTest::addColumn<int>("kind");
         QTest::newRow("pipes without a writer") << int(PipeFile);
         QTest::newRow("directories") << int(DirectoryFile);
         QTest::newRow("unreadable files") << int(UnreadableFile);
@@ -143,16 +143,16 @@ private slots:
 
     void filesThatCannotBeReadLoadNothing()
     {
-        QFETCH(int, special);
-        if (special == UnreadableFile && runningAsRoot())
+        QFETCH(int, kind);
+        if (kind == UnreadableFile && runningAsRoot())
             QSKIP("root reads unreadable files");
         TestSupport::AppDir dir;
         std::vector<std::unique_ptr<Pipe>> pipes;
         for (const char *name : {"playlist0.txt", "playlist1.txt", "Korvel.ini"}) {
             const QString path = dir.file(name);
-            if (special == PipeFile) {
+            if (kind == PipeFile) {
                 pipes.push_back(std::make_unique<Pipe>(path));
-            } else if (special == DirectoryFile) {
+            } else if (kind == DirectoryFile) {
                 QVERIFY(QDir().mkpath(path + "/inside"));
             } else {
                 dir.write(name, name == QLatin1String("Korvel.ini") ? "\"SortBy\",\"LF\"\r\n" : "\"A\",\"B\",\"/c\",\"c\"\r\n");
