@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <atomic>
+#include <functional>
 #include <thread>
 
 #include <fcntl.h>
@@ -26,17 +27,24 @@ namespace {
 bool runningAsRoot() { return ::geteuid() == 0; }
 
 enum Fault { FullDisk, NoNewFile, ReadOnlyDir };
-enum Special { PipeFile, DirectoryFile, UnreadableFile };
+enum Kind { PipeFile, DirectoryFile, UnreadableFile };
 
-// Puts `fault` in place until the returned guard goes.
-std::shared_ptr<void> inject(Fault fault, const QString &dir)
+// Undoes a fault when it goes.
+struct Guard {
+    std::function<void()> undo;
+    ~Guard() { undo(); }
+};
+
+Guard inject(Fault fault, const QString &dir)
 {
-    if (fault == FullDisk)
-        return std::make_shared<TestSupport::FileSizeLimit>(0);
+    if (fault == FullDisk) {
+        auto *limit = new TestSupport::FileSizeLimit(0);
+        return {[limit] { delete limit; }};
+    }
     if (fault == ReadOnlyDir) { // root is not stopped by this
         const QByteArray path = QFile::encodeName(dir);
         ::chmod(path.constData(), 0555);
-        return {nullptr, [path](void *) { ::chmod(path.constData(), 0700); }};
+        return {[path] { ::chmod(path.constData(), 0700); }};
     }
     // No free descriptor: no file can be created anywhere, also for root.
     rlimit previous{};
@@ -46,7 +54,7 @@ std::shared_ptr<void> inject(Fault fault, const QString &dir)
     rlimit limit = previous;
     limit.rlim_cur = static_cast<rlim_t>(lowest);
     ::setrlimit(RLIMIT_NOFILE, &limit);
-    return {nullptr, [previous](void *) { ::setrlimit(RLIMIT_NOFILE, &previous); }};
+    return {[previous] { ::setrlimit(RLIMIT_NOFILE, &previous); }};
 }
 
 // A named pipe nobody writes to. A reader stuck opening it would hang the test, so a
@@ -135,7 +143,7 @@ private slots:
 
     void filesThatCannotBeReadLoadNothing_data()
     {
-        QTest::addColumn<int>("special");
+        QTest::addColumn<int>("kind");
         QTest::newRow("pipes without a writer") << int(PipeFile);
         QTest::newRow("directories") << int(DirectoryFile);
         QTest::newRow("unreadable files") << int(UnreadableFile);
@@ -143,16 +151,16 @@ private slots:
 
     void filesThatCannotBeReadLoadNothing()
     {
-        QFETCH(int, special);
-        if (special == UnreadableFile && runningAsRoot())
+        QFETCH(int, kind);
+        if (kind == UnreadableFile && runningAsRoot())
             QSKIP("root reads unreadable files");
         TestSupport::AppDir dir;
         std::vector<std::unique_ptr<Pipe>> pipes;
         for (const char *name : {"playlist0.txt", "playlist1.txt", "Korvel.ini"}) {
             const QString path = dir.file(name);
-            if (special == PipeFile) {
+            if (kind == PipeFile) {
                 pipes.push_back(std::make_unique<Pipe>(path));
-            } else if (special == DirectoryFile) {
+            } else if (kind == DirectoryFile) {
                 QVERIFY(QDir().mkpath(path + "/inside"));
             } else {
                 dir.write(name, name == QLatin1String("Korvel.ini") ? "\"SortBy\",\"LF\"\r\n" : "\"A\",\"B\",\"/c\",\"c\"\r\n");
