@@ -171,6 +171,25 @@ private slots:
         QVERIFY2(neverLoads >= 3500 && neverLoads < 8000, qPrintable(QString::number(neverLoads)));
     }
 
+    void aSongThatEndsWhileItLoadsMovesOnOnce()
+    {
+        MainFixture f;
+        fourSongs(f);
+        f.main->cmd_play_Click();
+        // The next song loads and ends during the play command's wait, before it is current.
+        f.player->readyOnOpen = 0;
+        QTimer::singleShot(150, f.main.get(), [&] {
+            f.player->readyOnOpen = 4;
+            f.player->setReadyState(4);
+            f.player->finishSong();
+        });
+        f.main->cmd_next_Click();
+        QTRY_COMPARE(f.player->opened.size(), 3);
+        QTest::qWait(200);
+        QCOMPARE(f.player->opened, (QStringList{"/m/a1.mp3", "/m/a2.mp3", "/m/b1.mp3"}));
+        QCOMPARE(CurrentSong.Index, 2);
+    }
+
     void timeTexts()
     {
         const std::pair<double, const char *> cases[] = {

@@ -121,4 +121,8 @@ private:
     void ApplyVolume();
 
     QString LastFileName;
+    // Play commands waiting for their file to load, and the file whose end the player
+    // reported meanwhile (empty for none).
+    int LoadWaits = 0;
+    QString EndedWhileLoading;
 };

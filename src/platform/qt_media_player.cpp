@@ -31,9 +31,17 @@ int32_t playStateOf(QMediaPlayer::PlaybackState state)
 } // namespace
 
 QtMediaPlayer::QtMediaPlayer(QObject *parent)
-    : MediaPlayer(parent), player_(new QMediaPlayer(this)), output_(new QAudioOutput(this)),
-      durationGrace_(new QTimer(this))
+    : MediaPlayer(parent), output_(new QAudioOutput(this)), durationGrace_(new QTimer(this))
 {
+    durationGrace_->setSingleShot(true);
+    durationGrace_->setInterval(DurationGrace);
+    connect(durationGrace_, &QTimer::timeout, this, [this] { MarkLoaded(); });
+    NewPlayer();
+}
+
+void QtMediaPlayer::NewPlayer()
+{
+    player_ = new QMediaPlayer(this);
     // Without an audio device the output falls back to a silent sink that still keeps time.
     player_->setAudioOutput(output_);
     connect(player_, &QMediaPlayer::mediaStatusChanged, this,
@@ -46,9 +54,6 @@ QtMediaPlayer::QtMediaPlayer(QObject *parent)
         if (!settingSource_ && duration > 0 && durationGrace_->isActive())
             MarkLoaded();
     });
-    durationGrace_->setSingleShot(true);
-    durationGrace_->setInterval(DurationGrace);
-    connect(durationGrace_, &QTimer::timeout, this, [this] { MarkLoaded(); });
     connect(player_, &QMediaPlayer::playbackStateChanged, this, [this](QMediaPlayer::PlaybackState state) {
         const int32_t old = lastState_;
         lastState_ = playStateOf(state);
@@ -59,6 +64,18 @@ QtMediaPlayer::QtMediaPlayer(QObject *parent)
 
 void QtMediaPlayer::Open(const QString &path)
 {
+    // A toolkit player whose file failed, or never finished loading, may still deliver
+    // that file's errors after it has been given the next one, and stop that one too;
+    // and it ignores the file it already holds, which must load again from the start.
+    // Such a player is dropped for a fresh one.
+    if (!file_.isEmpty() && (ready_ != Loaded || failed_ || path == file_)) {
+        QMediaPlayer *old = player_;
+        old->disconnect(this);
+        old->setAudioOutput(nullptr);
+        old->deleteLater();
+        NewPlayer();
+        failed_ = false;
+    }
     ++generation_;
     file_ = path;
     ready_ = Loading;
@@ -134,28 +151,40 @@ void QtMediaPlayer::ReportEnd()
 
 void QtMediaPlayer::Fail()
 {
+    // A file that cannot be played leaves the player idle and never reports itself
+    // loaded. The toolkit player is not stopped: stopping a failed one blocks for a
+    // second; it only counts as idle, and the next Open replaces it.
+    failed_ = true;
     durationGrace_->stop();
-    // A file that cannot be played leaves the player idle and never reports itself loaded.
     if (ready_ != Loaded)
         ready_ = 0;
-    player_->stop();
 }
 
 void QtMediaPlayer::Play()
 {
+    // A file that failed is tried afresh.
+    if (failed_) {
+        Open(file_);
+        return;
+    }
     endReported_ = false;
     player_->play();
 }
 
-void QtMediaPlayer::Pause() { player_->pause(); }
+void QtMediaPlayer::Pause()
+{
+    if (!failed_)
+        player_->pause();
+}
 
 void QtMediaPlayer::Stop()
 {
     endReported_ = false;
-    player_->stop();
+    if (!failed_)
+        player_->stop();
 }
 
-int32_t QtMediaPlayer::PlayState() const { return playStateOf(player_->playbackState()); }
+int32_t QtMediaPlayer::PlayState() const { return failed_ ? 0 : playStateOf(player_->playbackState()); }
 
 double QtMediaPlayer::CurrentPosition() const { return player_->position() / 1000.0; }
 
@@ -166,7 +195,7 @@ void QtMediaPlayer::SetCurrentPosition(double seconds)
     seconds = std::max(seconds, 0.0);
     endReported_ = false;
     // Qt drops seeks made before the file is loaded; keep the last one for then.
-    if (ready_ != Loaded)
+    if (ready_ != Loaded || failed_)
         pendingSeek_ = seconds;
     else
         player_->setPosition(std::llround(seconds * 1000));

@@ -30,6 +30,8 @@ public:
     void SetVolume(int32_t volume) override;
 
 private:
+    // Makes and connects the toolkit player that the next file is given to.
+    void NewPlayer();
     void StatusChanged(int status);
     void MarkLoaded();
     void Fail();
@@ -44,6 +46,8 @@ private:
     // Status signals that setSource emits while it runs are about the file it replaces.
     bool settingSource_ = false;
     bool endReported_ = false;
+    // The toolkit player reported an error for the file it holds.
+    bool failed_ = false;
     // Seconds of a seek asked for before the file was loaded; negative for none.
     double pendingSeek_ = -1;
     // Counts opened files, so that an end reported for one file is not delivered after the next opened.

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QTimer>
 #include <exception>
+#include <utility>
 
 using Playback::SongAt;
 
@@ -50,7 +51,9 @@ void Main::cmd_play_Click()
     });
     if (SelectedSong.LongName != CurrentSong.LongName) {
         step([this] { MediaPlayer1->Open(SongAt(SelectedSong.Index).LongName); });
+        ++LoadWaits;
         waitUntilLoaded(*MediaPlayer1);
+        --LoadWaits;
         step([this] { ApplyVolume(); });
         step([] { CurrentSong.Index = SelectedSong.Index; });
         step([] { CurrentSong.LongName = SongAt(SelectedSong.Index).LongName; });
@@ -62,6 +65,13 @@ void Main::cmd_play_Click()
         step([this] { MediaPlayer1->Play(); });
     }
     step([this] { MarkCurrentSong(); });
+    if (LoadWaits == 0 && !EndedWhileLoading.isEmpty()) {
+        QTimer::singleShot(0, this, [this, ended = std::exchange(EndedWhileLoading, QString())] {
+            // Unless another song has been opened since.
+            if (MediaPlayer1->FileName() == ended)
+                MediaPlayer1_EndOfStream(0);
+        });
+    }
 }
 
 void Main::cmd_next_Click()
@@ -85,4 +95,14 @@ void Main::cmd_stop_Click()
     }
 }
 
-void Main::MediaPlayer1_EndOfStream(int) { cmd_next_Click(); }
+void Main::MediaPlayer1_EndOfStream(int)
+{
+    // A song that ends before the play command waiting for it has made it the current
+    // song would have the next one chosen from the song before it, which opens the same
+    // song again: the end takes effect once no play command waits any more.
+    if (LoadWaits > 0) {
+        EndedWhileLoading = MediaPlayer1->FileName();
+        return;
+    }
+    cmd_next_Click();
+}
