@@ -8,21 +8,21 @@
 #include "platform/message_box.h"
 #include "state/globals.h"
 #include "storage/quick_load_window.h"
+#include "support/pipe.h"
 #include "support/song_files.h"
 #include "support/test_app.h"
 
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <atomic>
-#include <condition_variable>
 #include <optional>
-#include <thread>
 
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+using TestSupport::Pipe;
 
 namespace {
 bool runningAsRoot() { return ::geteuid() == 0; }
@@ -54,44 +54,6 @@ public:
 
 private:
     QByteArray path_;
-};
-
-// A named pipe nobody writes to. A reader stuck opening it would hang the test, so a
-// guard opens it for writing every two seconds, which frees such a reader and is noted.
-class Pipe {
-public:
-    explicit Pipe(const QString &path) : path_(QFile::encodeName(path))
-    {
-        ::mkfifo(path_.constData(), 0644);
-        guard_ = std::thread([this] {
-            std::unique_lock lock(mutex_);
-            while (!done_cv_.wait_for(lock, std::chrono::seconds(2), [this] { return done_; })) {
-                const int fd = ::open(path_.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-                if (fd >= 0) {
-                    blockedReader_ = true;
-                    ::close(fd);
-                }
-            }
-        });
-    }
-    ~Pipe()
-    {
-        {
-            std::lock_guard lock(mutex_);
-            done_ = true;
-        }
-        done_cv_.notify_all();
-        guard_.join();
-    }
-    bool blockedAReader() const { return blockedReader_; }
-
-private:
-    QByteArray path_;
-    std::mutex mutex_;
-    std::condition_variable done_cv_;
-    bool done_ = false;
-    std::atomic<bool> blockedReader_ = false;
-    std::thread guard_;
 };
 
 void makeCatalogue(int count)
