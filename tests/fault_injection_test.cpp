@@ -68,7 +68,7 @@ void makeCatalogue(int count)
 }
 
 enum Fault { FullDisk, NoNewFile, ReadOnlyDir };
-enum Special { PipeFile, DirectoryFile, UnreadableFile };
+enum Unreadable { PipeFile, DirectoryFile, LockedFile };
 } // namespace
 
 class FaultInjectionTest : public QObject {
@@ -131,24 +131,24 @@ private slots:
 
     void filesThatCannotBeReadLoadNothing_data()
     {
-        QTest::addColumn<int>("special");
+        QTest::addColumn<int>("kind");
         QTest::newRow("pipes without a writer") << int(PipeFile);
         QTest::newRow("directories") << int(DirectoryFile);
-        QTest::newRow("unreadable files") << int(UnreadableFile);
+        QTest::newRow("unreadable files") << int(LockedFile);
     }
 
     void filesThatCannotBeReadLoadNothing()
     {
-        QFETCH(int, special);
-        if (special == UnreadableFile && runningAsRoot())
+        QFETCH(int, kind);
+        if (kind == LockedFile && runningAsRoot())
             QSKIP("root reads unreadable files");
         TestSupport::AppDir dir;
         std::vector<std::unique_ptr<Pipe>> pipes;
         for (const char *name : {"playlist0.txt", "playlist1.txt", "Korvel.ini"}) {
             const QString path = dir.file(name);
-            if (special == PipeFile) {
+            if (kind == PipeFile) {
                 pipes.push_back(std::make_unique<Pipe>(path));
-            } else if (special == DirectoryFile) {
+            } else if (kind == DirectoryFile) {
                 QVERIFY(QDir().mkpath(path + "/inside"));
             } else {
                 dir.write(name, name == QLatin1String("Korvel.ini") ? "\"SortBy\",\"LF\"\r\n" : "\"A\",\"B\",\"/c\",\"c\"\r\n");
