@@ -3,6 +3,7 @@
 #include "platform/media_player.h"
 #include "state/globals.h"
 #include "support/catalogue.h"
+#include "support/pipe.h"
 #include "support/test_app.h"
 #include "support/tone_mp3.h"
 
@@ -36,6 +37,7 @@ class MediaSoakTest : public QObject {
     Q_OBJECT
     QTemporaryDir dir_;
     QStringList good_, bad_;
+    std::unique_ptr<TestSupport::Pipe> pipe_;
 
 private slots:
     void initTestCase()
@@ -64,6 +66,14 @@ private slots:
             QVERIFY(write(bad_.last(), bytes));
         }
         bad_ << dir_.filePath("missing.mp3") << dir_.path();
+        pipe_ = std::make_unique<TestSupport::Pipe>(dir_.filePath("pipe.mp3"));
+        bad_ << dir_.filePath("pipe.mp3");
+    }
+
+    void cleanupTestCase()
+    {
+        if (pipe_)
+            QVERIFY2(!pipe_->blockedAReader(), "opening a pipe waited for a writer");
     }
 
     void rapidSkipsNeitherCrashNorLeakDescriptors()

@@ -1,6 +1,7 @@
 #include "platform/qt_media_player.h"
 
 #include "platform/failure.h"
+#include "platform/regular_file.h"
 
 #include <QAudioOutput>
 #include <QMediaPlayer>
@@ -64,11 +65,15 @@ void QtMediaPlayer::NewPlayer()
 
 void QtMediaPlayer::Open(const QString &path)
 {
+    // The toolkit opens the file on this thread: a pipe or a device under the name
+    // would block it, and the window with it, for good. Such a file is not handed over.
+    const bool playable = IsReadableRegularFile(path);
     // A toolkit player whose file failed, or never finished loading, may still deliver
     // that file's errors after it has been given the next one, and stop that one too;
     // and it ignores the file it already holds, which must load again from the start.
-    // Such a player is dropped for a fresh one.
-    if (!file_.isEmpty() && (ready_ != Loaded || failed_ || path == file_)) {
+    // Such a player is dropped for a fresh one, as is one whose file gives way to a
+    // file that cannot be played.
+    if (!file_.isEmpty() && (ready_ != Loaded || failed_ || path == file_ || !playable)) {
         QMediaPlayer *old = player_;
         old->disconnect(this);
         old->setAudioOutput(nullptr);
@@ -82,6 +87,10 @@ void QtMediaPlayer::Open(const QString &path)
     endReported_ = false;
     pendingSeek_ = -1;
     durationGrace_->stop();
+    if (!playable) {
+        Fail();
+        return;
+    }
     settingSource_ = true;
     player_->setSource(QUrl::fromLocalFile(path));
     settingSource_ = false;

@@ -34,4 +34,13 @@ bool OpenRegularFile(QFile &file, const QString &path)
     return false;
 }
 
+bool IsReadableRegularFile(const QString &path)
+{
+    const int fd = OpenRegularFile(path);
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    return true;
+}
+
 } // namespace Platform

@@ -16,4 +16,7 @@ int OpenRegularFile(const QString &path);
 // closed, in every other case.
 bool OpenRegularFile(QFile &file, const QString &path);
 
+// True when the file at `path` is a regular file that can be read.
+bool IsReadableRegularFile(const QString &path);
+
 } // namespace Platform
