@@ -8,20 +8,21 @@
 #include "platform/message_box.h"
 #include "state/globals.h"
 #include "storage/quick_load_window.h"
+#include "support/pipe.h"
 #include "support/song_files.h"
 #include "support/test_app.h"
 
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <atomic>
 #include <functional>
-#include <thread>
 
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+using TestSupport::Pipe;
 
 namespace {
 bool runningAsRoot() { return ::geteuid() == 0; }
@@ -56,32 +57,6 @@ Guard inject(Fault fault, const QString &dir)
     ::setrlimit(RLIMIT_NOFILE, &limit);
     return {[previous] { ::setrlimit(RLIMIT_NOFILE, &previous); }};
 }
-
-// A named pipe nobody writes to. A reader stuck opening it would hang the test, so a
-// guard opens it for writing every two seconds, which frees such a reader and is noted.
-class Pipe {
-public:
-    explicit Pipe(const QString &path) : path_(QFile::encodeName(path))
-    {
-        ::mkfifo(path_.constData(), 0644);
-        guard_ = std::jthread([this](const std::stop_token &stop) {
-            for (int tick = 1; !stop.stop_requested(); ++tick) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(50));
-                const int fd = tick % 40 ? -1 : ::open(path_.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-                if (fd >= 0) {
-                    blockedReader_ = true;
-                    ::close(fd);
-                }
-            }
-        });
-    }
-    bool blockedAReader() const { return blockedReader_; }
-
-private:
-    QByteArray path_;
-    std::atomic<bool> blockedReader_ = false;
-    std::jthread guard_;
-};
 
 void makeCatalogue(int count)
 {
