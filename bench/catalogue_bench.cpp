@@ -1,18 +1,18 @@
 // Building the catalogue from a generated library of 32,767 songs: the walk and
 // tagging against a bare system-call walk, the sorts, the list fill, a whole
 // "Add Directorys" and the memory it leaves.
-#include "app/main_window.h"
-#include "app/windows.h"
 #include "bench_util.h"
-#include "catalogue/scan.h"
-#include "catalogue/sort.h"
-#include "catalogue/tags.h"
-#include "dialogs/add_songs_window.h"
+#include "core/catalogue/scan.h"
+#include "core/catalogue/sort.h"
+#include "core/catalogue/tags.h"
+#include "core/state/globals.h"
+#include "core/state/screen.h"
 #include "platform/app_dir.h"
-#include "platform/directory_list_box.h"
-#include "platform/keyed_tree.h"
-#include "state/globals.h"
-#include "views/song_list.h"
+#include "ui/kit/directory_list_box.h"
+#include "ui/kit/keyed_tree.h"
+#include "ui/main/main_window.h"
+#include "ui/windows/add_songs_window.h"
+#include "ui/windows/windows.h"
 
 #include <QApplication>
 #include <QDir>
@@ -123,7 +123,7 @@ int main(int argc, char **argv)
     Bench::Print("reference_walk_ms", reference, "ms");
 
     const double scanTag = Bench::MedianMs(Runs, EmptyCatalogue, [&] {
-        Functions::ScanDirectories(library.path(), *main.TreeView1, Songs, LastSongIndex, SongCount);
+        Functions::ScanDirectories(library.path(), Songs, LastSongIndex, SongCount);
         Functions::TagSongs(Songs, LastSongIndex, SongCount);
     });
     Bench::Print("scan_tag_ratio", scanTag / reference, "x");
@@ -137,9 +137,7 @@ int main(int argc, char **argv)
 
     main.TreeView1->hide();
     main.List1->show();
-    const double fill = Bench::MedianMs(Runs, nullptr, [&] {
-        Functions::FillSongList(*main.List1, Songs, LastSongIndex, QStringLiteral("AS"));
-    });
+    const double fill = Bench::MedianMs(Runs, nullptr, [&] { Screen::views().RefillList(QStringLiteral("AS")); });
     Bench::Print("fill_list_ms", fill, "ms");
     main.List1->clear();
     main.List1->hide();

@@ -1,12 +1,12 @@
 // Playlist load and save, tree build and start-up with a full catalogue of 32,767 songs.
-#include "app/main_window.h"
-#include "app/startup.h"
 #include "bench_util.h"
+#include "core/catalogue/artist_tree.h"
+#include "core/state/globals.h"
+#include "core/storage/playlist.h"
 #include "platform/app_dir.h"
-#include "platform/keyed_tree.h"
-#include "state/globals.h"
-#include "storage/playlist.h"
-#include "views/artist_tree.h"
+#include "ui/kit/keyed_tree.h"
+#include "ui/main/main_window.h"
+#include "ui/main/startup.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -85,11 +85,11 @@ int main(int argc, char **argv)
     const double load = Bench::MedianMs(5, [] { Songs.clear(); SongCount = 0; LastSongIndex = 0; },
                                         [&] { Functions::LoadPlaylist(path, Songs, LastSongIndex, SongCount); });
 
-    Platform::KeyedTree tree;
+    Kit::KeyedTree tree;
     tree.resize(370, 305);
     tree.show();
     const double build = Bench::MedianMs(5, {}, [&] {
-        Functions::BuildArtistTree(tree, Songs, LastSongIndex);
+        tree.Fill(Functions::BuildArtistTree(Songs, LastSongIndex, SongCount));
         QCoreApplication::processEvents();
     });
 

@@ -1,6 +1,6 @@
 // Korvel: a desktop MP3 jukebox.
-#include "app/main_window.h"
-#include "app/startup.h"
+#include "ui/main/main_window.h"
+#include "ui/main/startup.h"
 
 #include <QApplication>
 

@@ -16,7 +16,4 @@ struct Failure : std::exception {
     QString Source;
 };
 
-// Describes any exception a step raised, for messages that name it.
-Failure Describe(const std::exception &error);
-
 } // namespace Platform

@@ -1,30 +1,29 @@
 #include "support/catalogue.h"
 
-#include "app/main_window.h"
-#include "platform/keyed_tree.h"
-#include "state/globals.h"
-#include "views/artist_tree.h"
-
-#include <QListWidget>
+#include "core/state/globals.h"
+#include "core/state/screen.h"
 
 namespace TestSupport {
 
-void SetCatalogue(Main &main, std::initializer_list<TestSong> songs)
+void SetCatalogue(std::initializer_list<TestSong> songs)
 {
     Songs.clear();
     SongCount = 0;
     LastSongIndex = 0;
-    const QSignalBlocker quiet(main.List1);
-    main.List1->clear();
-    for (const TestSong &s : songs) {
-        Song &song = AppendSong(Songs, LastSongIndex, SongCount);
-        song.Artist = s.artist;
-        song.SongName = s.name;
-        song.LongName = s.path;
-        song.ShortName = s.path.section(QLatin1Char('/'), -1);
-        main.List1->addItem(s.artist.trimmed() + QStringLiteral(", ") + s.name.trimmed());
-    }
-    Functions::BuildArtistTree(*main.TreeView1, Songs, LastSongIndex);
+    for (const TestSong &s : songs)
+        AppendSong(Songs, LastSongIndex, SongCount) = {s.path.section(QLatin1Char('/'), -1), s.path, 0, s.artist, s.name};
+    Screen::views().RebuildTree();
+    Screen::views().RefillList(QStringLiteral("AS"));
+}
+
+void MakeCatalogue(int count)
+{
+    Songs.clear();
+    SongCount = 0;
+    LastSongIndex = 0;
+    for (int i = 0; i < count; ++i)
+        AppendSong(Songs, LastSongIndex, SongCount) = {QStringLiteral("%1.mp3").arg(i), QStringLiteral("/m/%1.mp3").arg(i),
+                                                       0, QStringLiteral("Artist"), QStringLiteral("Song %1").arg(i)};
 }
 
 } // namespace TestSupport

@@ -1,10 +1,8 @@
-// Puts a small catalogue in place for tests, as a playlist load and tree build leave it.
+// Puts a small catalogue in place for tests, as a playlist load leaves it.
 #pragma once
 
 #include <QString>
 #include <initializer_list>
-
-class Main;
 
 namespace TestSupport {
 
@@ -14,8 +12,11 @@ struct TestSong {
     QString path;
 };
 
-// Replaces the catalogue with `songs` in this order and rebuilds the artist tree;
-// the list gets one "Artist, SongName" row per song.
-void SetCatalogue(Main &main, std::initializer_list<TestSong> songs);
+// Replaces the catalogue with `songs` in this order (the file name is the end of
+// the path) and rebuilds the tree and the list in the form "AS".
+void SetCatalogue(std::initializer_list<TestSong> songs);
+
+// A catalogue of `count` songs by "Artist", "Song 0" at "/m/0.mp3" and so on.
+void MakeCatalogue(int count);
 
 } // namespace TestSupport

@@ -1,16 +1,13 @@
 #include "support/fuzz_entries.h"
 
-#include "app/main_window.h"
-#include "catalogue/tags.h"
+#include "core/catalogue/tags.h"
+#include "core/playback/time_text.h"
+#include "core/state/globals.h"
+#include "core/storage/playlist.h"
+#include "core/storage/settings.h"
 #include "platform/app_dir.h"
-#include "playback/time_text.h"
-#include "platform/keyed_tree.h"
-#include "state/globals.h"
-#include "storage/playlist.h"
-#include "storage/settings.h"
-#include "support/fake_media_player.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -23,7 +20,7 @@ namespace Fuzz {
 namespace {
 QTemporaryDir *directory = nullptr;
 
-QString writeInput(const QString &name, const QByteArray &bytes)
+QString WriteInput(const QString &name, const QByteArray &bytes)
 {
     const QString path = directory->filePath(name);
     QFile file(path);
@@ -37,21 +34,19 @@ void Prepare()
 {
     if (directory)
         return;
-    if (!QApplication::instance()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!QCoreApplication::instance()) {
         static int argc = 1;
         static char name[] = "korvel-fuzz";
         static char *argv[] = {name, nullptr};
-        new QApplication(argc, argv);
+        new QCoreApplication(argc, argv);
     }
     directory = new QTemporaryDir;
     Platform::SetApplicationDirectory(directory->path());
-    new Main(new FakeMediaPlayer);
 }
 
 void Playlist(const QByteArray &bytes)
 {
-    const QString path = writeInput("playlist0.txt", bytes);
+    const QString path = WriteInput("playlist0.txt", bytes);
     Functions::LoadPlaylist(path, Songs, LastSongIndex, SongCount);
     if (SongCount < 0 || (SongCount > 0 && LastSongIndex != SongCount - 1) ||
         Songs.size() < static_cast<std::size_t>(SongCount))
@@ -60,7 +55,7 @@ void Playlist(const QByteArray &bytes)
 
 void Tag(const QByteArray &bytes)
 {
-    const QString path = writeInput("song.mp3", bytes);
+    const QString path = WriteInput("song.mp3", bytes);
     const TagRecord tag = Functions::ReadTag(path);
     const QString title = Functions::CleanTagText(QString::fromLatin1(tag.Title.data(), tag.Title.size()));
     const QString artist = Functions::CleanTagText(QString::fromLatin1(tag.Artist.data(), tag.Artist.size()));
@@ -74,7 +69,7 @@ void Time(const QByteArray &bytes)
 {
     double seconds = 0;
     std::memcpy(&seconds, bytes.constData(), std::min<std::size_t>(sizeof seconds, static_cast<std::size_t>(bytes.size())));
-    const QString text = Playback::TimeText(seconds);
+    const QString text = TimeText(seconds);
     static const QRegularExpression form(QStringLiteral("^\\d+:\\d\\d$"));
     if (std::isfinite(seconds) && seconds >= 0 && seconds < 2147483647.0 && !form.match(text).hasMatch())
         throw std::logic_error("a position gave a time text that is not m:ss");
@@ -82,10 +77,9 @@ void Time(const QByteArray &bytes)
 
 void Settings(const QByteArray &bytes)
 {
-    writeInput("Korvel.ini", bytes);
+    WriteInput("Korvel.ini", bytes);
     Functions::ReadSettings();
-    const int shown = Main::instance()->TreeView1->font().pointSize();
-    if (SortBy.isEmpty() || CdDrive.isEmpty() || SongsStartDir.isEmpty() || FontSize == 0 || shown < 8 || shown > 30)
+    if (SortBy.isEmpty() || CdDrive.isEmpty() || SongsStartDir.isEmpty() || FontSize == 0)
         throw std::logic_error("a setting was left without its default");
 }
 

@@ -6,7 +6,7 @@
 
 namespace Fuzz {
 
-// Creates what the readers need (an application, a private application directory).
+// Creates what the readers need (an application object, a private application directory).
 void Prepare();
 
 // A playlist file with these bytes, loaded into the catalogue.
@@ -18,7 +18,7 @@ void Tag(const QByteArray &bytes);
 // The bytes as a position in seconds (a double), shown as a time text.
 void Time(const QByteArray &bytes);
 
-// A settings file with these bytes, read and applied to the windows.
+// A settings file with these bytes, read.
 void Settings(const QByteArray &bytes);
 
 } // namespace Fuzz

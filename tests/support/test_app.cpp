@@ -3,6 +3,8 @@
 #include "platform/app_dir.h"
 
 #include <QFile>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace TestSupport {
 
@@ -23,12 +25,6 @@ QByteArray AppDir::read(const QString &name) const
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-} // namespace TestSupport
-
-#include <csignal>
-#include <sys/resource.h>
-
-namespace TestSupport {
 
 FileSizeLimit::FileSizeLimit(long bytes)
 {

@@ -1,11 +1,8 @@
-// Shared set-up for tests: a temporary application directory and a fresh main window.
+// Shared set-up for tests: a temporary application directory, and a file-size limit
+// that makes writes fail as on a full disk.
 #pragma once
 
-#include "app/main_window.h"
-#include "support/fake_media_player.h"
-
 #include <QTemporaryDir>
-#include <memory>
 
 namespace TestSupport {
 
@@ -22,16 +19,6 @@ public:
 private:
     QTemporaryDir dir_;
 };
-
-// A main window over a fake player, as the program's start-up makes it.
-struct MainFixture {
-    FakeMediaPlayer *player = new FakeMediaPlayer;
-    std::unique_ptr<Main> main{new Main(player)};
-};
-
-} // namespace TestSupport
-
-namespace TestSupport {
 
 // While alive, no file of this process may grow past `bytes`: writes fail as on a
 // full disk, whatever the user's permissions.

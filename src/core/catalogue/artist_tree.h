@@ -1,0 +1,29 @@
+// The artist tree as the build adds it: a root "Artists", one node per run of an
+// artist, one leaf per song, each node with its key.
+#pragma once
+
+#include "core/state/song.h"
+
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+namespace Functions {
+
+struct TreeNode {
+    int parent;   // the parent's place in the list; -1 for the root
+    QString key;  // "Artist" for the root, the artist text, "Key" and the song's index
+    QString text;
+    int song;     // the song's index for a song node, -1 otherwise
+};
+
+// Key of the tree node of song `index`.
+QString SongKey(int index);
+
+// The nodes of songs 0..lastIndex in the order they are added, each after its
+// parent; the root first. Empty for an empty catalogue. A node whose key is taken
+// is not added: the first such failure of a build is shown in a diagnostic message,
+// and the build goes on (the songs of a refused artist join the node that has its key).
+std::vector<TreeNode> BuildArtistTree(const std::vector<Song> &songs, int16_t lastIndex, int16_t count);
+
+} // namespace Functions

@@ -1,0 +1,50 @@
+// Reading one file's ID3v1 tag and turning its fields into text.
+#include "core/catalogue/tags.h"
+
+#include "core/state/trim_spaces.h"
+#include "platform/file_tail.h"
+
+#include <cstring>
+
+namespace Functions {
+
+namespace {
+constexpr qint64 TagSize = 128;
+// Header, title and artist: the rest of the tag is never needed.
+constexpr qsizetype UsedBytes = 63;
+
+// Fields whose first byte lies outside '0'..'z' hold no usable text.
+template <std::size_t N>
+void Validate(std::array<char, N> &field, const char *fallback)
+{
+    const auto first = static_cast<unsigned char>(field[0]);
+    if (first < 48 || first > 122)
+        TagRecord::Assign(field, fallback);
+}
+} // namespace
+
+TagRecord ReadTag(const QString &path)
+{
+    TagRecord tag;
+    char bytes[UsedBytes] = {};
+    Platform::ReadNearEnd(path, TagSize, bytes, UsedBytes);
+    std::memcpy(tag.Header.data(), bytes, tag.Header.size());
+    if (std::memcmp(tag.Header.data(), "TAG", 3) != 0) {
+        TagRecord::Assign(tag.Title, "No SongName");
+        TagRecord::Assign(tag.Artist, "No Artist");
+        return tag;
+    }
+    std::memcpy(tag.Title.data(), bytes + 3, tag.Title.size());
+    std::memcpy(tag.Artist.data(), bytes + 33, tag.Artist.size());
+    Validate(tag.Artist, "No Artist");
+    Validate(tag.Title, "No SongName");
+    return tag;
+}
+
+QString CleanTagText(const QString &field)
+{
+    const qsizetype nul = field.indexOf(QChar(0));
+    return TrimSpaces(nul >= 0 ? field.left(nul) : field);
+}
+
+} // namespace Functions

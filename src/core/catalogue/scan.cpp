@@ -1,0 +1,75 @@
+// The breadth-first walk that adds music files to the catalogue.
+#include "core/catalogue/scan.h"
+
+#include "core/state/globals.h"
+#include "core/state/screen.h"
+#include "platform/directory_listing.h"
+
+#include <QDir>
+#include <deque>
+#include <unordered_set>
+
+namespace Functions {
+
+namespace {
+const QString Separator = QDir::separator();
+
+bool IsSongName(QByteArrayView name) { return name.endsWith("mp3"); }
+
+// The walk itself; returns false when the catalogue filled up before it ended.
+bool Walk(const QString &startDir, std::vector<Song> &songs, int16_t &lastIndex, int16_t &count)
+{
+    const QString unknown = QStringLiteral("Unknown");
+    std::deque<QString> queue{startDir.endsWith(Separator) ? startDir : startDir + Separator};
+    std::unordered_set<Platform::DirectoryIdentity, Platform::DirectoryIdentityHash> walked;
+    ProgressReport progress(QStringLiteral("Adding Files"), QStringLiteral("0"), QStringLiteral("0"));
+    int added = 0;
+
+    while (!queue.empty()) {
+        const QString current = std::move(queue.front());
+        queue.pop_front();
+        Platform::DirectoryListing listing(current);
+        // A link back up the tree would otherwise walk the same directories forever.
+        if (!listing.IsOpen() || !walked.insert(listing.Identity()).second)
+            continue;
+
+        QByteArrayView bytes;
+        Platform::EntryKind kind;
+        QString name;
+        while (listing.Next(bytes, kind)) {
+            if (kind == Platform::EntryKind::Other || (kind == Platform::EntryKind::File && !IsSongName(bytes)))
+                continue;
+            // A name the stored text could not open again is no use to the catalogue.
+            if (!Platform::NameText(bytes, name))
+                continue;
+            if (kind == Platform::EntryKind::Directory) {
+                queue.push_back(current + name + Separator);
+                continue;
+            }
+            try {
+                Song &song = AppendSong(songs, lastIndex, count);
+                song.ShortName = name;
+                song.LongName = current + Separator + name;
+                song.Artist = unknown;
+                song.SongName = name;
+            } catch (const CounterOverflow &) {
+                return false;
+            }
+            const QString shown = QString::number(++added);
+            progress.SetCurrent(shown);
+            progress.SetTotal(shown);
+        }
+    }
+    return true;
+}
+} // namespace
+
+void ScanDirectories(const QString &startDir, std::vector<Song> &songs, int16_t &lastIndex, int16_t &count)
+{
+    const bool complete = Walk(startDir, songs, lastIndex, count);
+    Screen::views().RebuildTree();
+    if (!complete)
+        ShowMessage(QStringLiteral("The catalogue is full: it holds 32,767 songs, and no more were added."));
+}
+
+} // namespace Functions

@@ -1,0 +1,7 @@
+// Tag, sort and redraw the catalogue after songs were added.
+#pragma once
+
+// Tags every song, sorts the catalogue by artist then song (in every mode: choosing
+// a list mode again sorts by its own key) and rebuilds the view of the mode.
+// Does nothing for an empty catalogue.
+void TagSort();

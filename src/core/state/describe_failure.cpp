@@ -1,0 +1,26 @@
+#include "core/state/describe_failure.h"
+
+#include "core/state/globals.h"
+
+#include <new>
+#include <stdexcept>
+
+Platform::Failure DescribeFailure(const std::exception &error)
+{
+    const QString source = QStringLiteral("Korvel");
+    if (auto f = dynamic_cast<const Platform::Failure *>(&error))
+        return *f;
+    if (dynamic_cast<const std::out_of_range *>(&error))
+        return {9, QStringLiteral("Subscript out of range"), source};
+    if (dynamic_cast<const CounterOverflow *>(&error))
+        return {6, QStringLiteral("Overflow"), source};
+    if (dynamic_cast<const std::bad_alloc *>(&error))
+        return {7, QStringLiteral("Out of memory"), source};
+    return {5, QString::fromLocal8Bit(error.what()), source};
+}
+
+QString FailureLine(const std::exception &error)
+{
+    const Platform::Failure failure = DescribeFailure(error);
+    return QStringLiteral("%1 (%2, %3)").arg(failure.Description).arg(failure.Number).arg(failure.Source);
+}

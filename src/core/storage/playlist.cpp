@@ -1,0 +1,58 @@
+#include "core/storage/playlist.h"
+
+#include "core/state/globals.h"
+#include "core/state/number_text.h"
+#include "core/state/screen.h"
+#include "core/storage/field_reader.h"
+#include "core/storage/save_file.h"
+#include "platform/app_dir.h"
+#include "platform/regular_file.h"
+
+#include <QFile>
+
+namespace Functions {
+
+bool SavePlaylist(const QString &fileName, const std::vector<Song> &songs, int16_t lastIndex)
+{
+    QByteArray text;
+    text.reserve((lastIndex + 1) * 128);
+    for (int i = 0; i <= lastIndex; ++i) {
+        const Song &song = songs.at(static_cast<std::size_t>(i));
+        AppendQuotedField(text, song.Artist);
+        text += ',';
+        AppendQuotedField(text, song.SongName);
+        text += ',';
+        AppendQuotedField(text, song.LongName);
+        text += ',';
+        AppendQuotedField(text, song.ShortName);
+        text += "\r\n";
+    }
+    return WriteWholeFile(Platform::ApplicationFile(fileName), text);
+}
+
+void LoadPlaylist(const QString &path, std::vector<Song> &songs, int16_t &lastIndex, int16_t &count)
+{
+    QFile file;
+    if (!Platform::OpenRegularFile(file, path))
+        return;
+    FieldReader reader(file);
+    count = 0;
+    ProgressReport progress(QStringLiteral("Loading Play List"), QStringLiteral("0"),
+                      GroupedNumber(lastIndex));
+    try {
+        while (!reader.AtEnd()) {
+            Song &song = AppendSong(songs, lastIndex, count);
+            for (QString *field : {&song.Artist, &song.SongName, &song.LongName, &song.ShortName}) {
+                if (reader.Next(*field) != FieldReader::Status::Ok)
+                    return;
+            }
+            const QString read = QString::number(count);
+            progress.SetCurrent(read);
+            progress.SetTotal(read);
+        }
+    } catch (const CounterOverflow &) {
+        // The catalogue is full: keep the 32,767 songs read.
+    }
+}
+
+} // namespace Functions

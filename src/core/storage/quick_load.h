@@ -1,0 +1,23 @@
+// The quick-load slots' playlist files: "playlist0.txt" to "playlist5.txt".
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+namespace Functions {
+
+// The playlist file name of slot `slot`: "playlist3.txt" for slot 3.
+QString SlotFileName(int16_t slot);
+
+// Writes the catalogue to the slot's file; an empty catalogue deletes the file
+// instead, leaving the slot empty.
+void SaveSlot(int16_t slot);
+
+// Replaces the catalogue with the slot's file and rebuilds the tree, and the list
+// in a list mode; a slot without a file is named in a message and changes nothing.
+void LoadSlot(int16_t slot);
+
+// Start-up: loads playlist0.txt when there is one and rebuilds the tree from it.
+void LoadStartupPlaylist();
+
+} // namespace Functions

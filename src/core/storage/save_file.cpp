@@ -1,0 +1,54 @@
+#include "core/storage/save_file.h"
+
+#include "core/state/screen.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+namespace Functions {
+
+namespace {
+void reportFailure(const QString &path, const QString &reason)
+{
+    ShowMessage(QStringLiteral("File %1 could not be saved:\n%2").arg(QDir::toNativeSeparators(path), reason));
+}
+} // namespace
+
+bool WriteWholeFile(const QString &path, const QByteArray &contents)
+{
+    // Unbuffered, so that a short write (a full disk) is seen here and retried until
+    // the system names its reason, instead of being lost in a later flush.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        reportFailure(path, file.errorString());
+        return false;
+    }
+    qint64 written = 0;
+    while (written < contents.size()) {
+        const qint64 n = file.write(contents.constData() + written, contents.size() - written);
+        if (n <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            reportFailure(path, reason);
+            return false;
+        }
+        written += n;
+    }
+    if (!file.commit()) {
+        reportFailure(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool DeleteFileIfPresent(const QString &path)
+{
+    QFile file(path);
+    if (!file.exists() || file.remove())
+        return true;
+    ShowMessage(QStringLiteral("File %1 could not be deleted:\n%2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    return false;
+}
+
+} // namespace Functions

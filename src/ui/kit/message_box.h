@@ -1,0 +1,13 @@
+// Message boxes with an OK button only and the application's title.
+#pragma once
+
+#include "core/state/screen.h"
+
+namespace Kit {
+
+class MessageBoxes : public Screen::Messages {
+public:
+    void Show(const QString &text) override;
+};
+
+} // namespace Kit

@@ -1,0 +1,126 @@
+// The views: filling them from the catalogue; clicks, double clicks and keys on the
+// tree and the list; Expand, Collapse and Clear.
+#include "ui/main/main_window.h"
+
+#include "core/catalogue/artist_tree.h"
+#include "core/catalogue/catalogue.h"
+#include "core/catalogue/song_list.h"
+#include "core/playback/queue.h"
+#include "core/state/globals.h"
+#include "ui/kit/busy_cursor.h"
+#include "ui/kit/key_codes.h"
+#include "ui/kit/keyed_tree.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <algorithm>
+
+namespace {
+constexpr int SmallestFont = 8;
+constexpr int LargestFont = 30;
+
+void SetArtistNodesOpen(Kit::KeyedTree &tree, bool open)
+{
+    Kit::BusyCursor busy;
+    // Redrawn once at the end, so the whole change shows at once.
+    tree.setUpdatesEnabled(false);
+    for (int n = 2; n <= tree.Count(); ++n) {
+        Kit::KeyedTree::Node *node = tree.NodeAt(n);
+        if (node->childCount() > 0)
+            node->setExpanded(open);
+    }
+    tree.setUpdatesEnabled(true);
+}
+
+void SetPointSize(QWidget *view, int points)
+{
+    QFont font = view->font();
+    font.setPointSize(points);
+    view->setFont(font);
+}
+} // namespace
+
+void Main::RebuildTree()
+{
+    {
+        Kit::BusyCursor busy;
+        TreeView1->Fill(Functions::BuildArtistTree(Songs, LastSongIndex, SongCount));
+    }
+    // The root opens on its artists; every artist stays closed.
+    if (TreeView1->Count() > 1)
+        TreeView1->EnsureVisible(TreeView1->NodeAt(1)->child(0));
+    UpdateSongTotals();
+}
+
+void Main::RefillList(const QString &form)
+{
+    const QStringList rows = Functions::SongListRows(Songs, LastSongIndex, SongCount, form);
+    // One insertion with painting held back costs a fraction of row-by-row adds.
+    List1->setUpdatesEnabled(false);
+    List1->clear();
+    List1->addItems(rows);
+    List1->setUpdatesEnabled(true);
+}
+
+void Main::ShowTree(bool tree)
+{
+    TreeView1->setVisible(tree);
+    List1->setVisible(!tree);
+}
+
+void Main::UpdateSongTotals() { Label_TotalAllSongs->setText(SongTotalText(SongCount)); }
+
+void Main::SetViewFontSize(int points)
+{
+    const int shown = std::clamp(points, SmallestFont, LargestFont);
+    SetPointSize(TreeView1, shown);
+    SetPointSize(List1, shown);
+}
+
+void Main::PlayOrQueue()
+{
+    if (SongQueueActive())
+        Enqueue(SelectedSong);
+    else
+        cmd_play_Click();
+}
+
+void Main::TreeView1_DblClick()
+{
+    if (SelectSong(Kit::KeyedTree::SongIndex(TreeView1->SelectedItem())))
+        PlayOrQueue();
+}
+
+void Main::TreeView1_KeyPress(int keyAscii)
+{
+    if (keyAscii == KeyCode::Enter)
+        TreeView1_DblClick();
+    else if (keyAscii == KeyCode::Plus)
+        cmd_next_Click();
+}
+
+void Main::List1_Click() { SelectSong(List1->currentRow()); }
+
+void Main::List1_DblClick()
+{
+    if (SelectSong(List1->currentRow()))
+        PlayOrQueue();
+}
+
+void Main::List1_KeyPress(int keyAscii)
+{
+    if (keyAscii == KeyCode::Enter)
+        List1_DblClick();
+}
+
+void Main::cmd_expand_Click() { SetArtistNodesOpen(*TreeView1, true); }
+
+void Main::cmd_shrink_Click() { SetArtistNodesOpen(*TreeView1, false); }
+
+void Main::cmd_clear_Click()
+{
+    ClearCatalogue();
+    TreeView1->ClearNodes();
+    List1->clear();
+    UpdateSongTotals();
+}

@@ -1,0 +1,205 @@
+#include "ui/windows/options_window.h"
+
+#include "core/catalogue/view_modes.h"
+#include "core/state/globals.h"
+#include "core/state/number_text.h"
+#include "core/state/screen.h"
+#include "ui/kit/look.h"
+#include "ui/kit/twips.h"
+#include "ui/main/main_window.h"
+#include "ui/windows/settings_windows.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+using Kit::TwipRect;
+
+namespace {
+const QString FontSizeRefused = QStringLiteral("Please enter a Number Between 8-30");
+const char *const ModeProperty = "korvelMode";
+
+template <class W>
+W *place(QWidget *parent, const char *name, const QString &text, QRect rect)
+{
+    auto *widget = new W(text, parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(rect);
+    return widget;
+}
+
+QFrame *rectangle(QWidget *parent, const char *name, QRect rect)
+{
+    auto *frame = new QFrame(parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setGeometry(rect);
+    frame->setFrameShape(QFrame::Box);
+    return frame;
+}
+} // namespace
+
+frm_Options::frm_Options(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("frm_Options"));
+    setWindowTitle(QStringLiteral("Options"));
+    setFixedSize(TwipRect(0, 0, 5535, 3510).size());
+    setFont(Kit::DesignFont(Kit::FontFace::SansSerif, 9.75, true));
+    CreateControls();
+
+    auto *group = new QButtonGroup(this);
+    for (QRadioButton *option : {Opt_Sort_TAS, Opt_Sort_LAS, Opt_Sort_LSA, Opt_Sort_LF}) {
+        group->addButton(option);
+        connect(option, &QRadioButton::clicked, this, [this, option] { SelectMode(option); });
+    }
+    for (QLineEdit *box : {text_CdDrive, text_FontSize, text_SongsStartDir})
+        box->installEventFilter(this);
+    connect(cmd_Save, &QPushButton::clicked, this, &frm_Options::cmd_Save_Click);
+    connect(cmd_Close, &QPushButton::clicked, this, &frm_Options::cmd_Close_Click);
+}
+
+void frm_Options::CreateControls()
+{
+    // The frames come first so that the controls they surround stand above them.
+    Shape1 = rectangle(this, "Shape1", TwipRect(120, 120, 2655, 975));
+    Shape2 = rectangle(this, "Shape2", TwipRect(120, 1200, 2775, 1575));
+
+    Label5 = place<QLabel>(this, "Label5", QStringLiteral("View By Tree"), TwipRect(240, 240, 2415, 255));
+    Opt_Sort_TAS = place<QRadioButton>(this, "Opt_Sort_TAS", QStringLiteral("Sort by Artist - Song"),
+                                       TwipRect(240, 600, 2415, 255));
+    Label4 = place<QLabel>(this, "Label4", QStringLiteral("View By List"), TwipRect(600, 1320, 1695, 255));
+    Opt_Sort_LAS = place<QRadioButton>(this, "Opt_Sort_LAS", QStringLiteral("Sort by  Artist - Song"),
+                                       TwipRect(240, 1680, 2535, 255));
+    Opt_Sort_LSA = place<QRadioButton>(this, "Opt_Sort_LSA", QStringLiteral("Sort by  Song - Artist"),
+                                       TwipRect(240, 2040, 2535, 255));
+    Opt_Sort_LF = place<QRadioButton>(this, "Opt_Sort_LF", QStringLiteral("Sort by  File Name"),
+                                      TwipRect(240, 2400, 2535, 255));
+    Opt_Sort_TAS->setProperty(ModeProperty, QStringLiteral("TAS"));
+    Opt_Sort_LAS->setProperty(ModeProperty, QStringLiteral("LAS"));
+    Opt_Sort_LSA->setProperty(ModeProperty, QStringLiteral("LSA"));
+    Opt_Sort_LF->setProperty(ModeProperty, QStringLiteral("LF"));
+
+    Label1 = place<QLabel>(this, "Label1", QStringLiteral("Cd Drive Letter"), TwipRect(3240, 240, 1695, 255));
+    text_CdDrive = place<QLineEdit>(this, "text_CdDrive", QString(), TwipRect(5040, 195, 375, 360));
+    Label2 = place<QLabel>(this, "Label2", QStringLiteral("Font Size"), TwipRect(3240, 765, 1095, 255));
+    text_FontSize = place<QLineEdit>(this, "text_FontSize", QString(), TwipRect(4440, 720, 495, 360));
+    Label3 = place<QLabel>(this, "Label3", QStringLiteral("Add Songs Start Dir"), TwipRect(3240, 1560, 2175, 255));
+    text_SongsStartDir = place<QLineEdit>(this, "text_SongsStartDir", QStringLiteral("D:/Music"),
+                                          TwipRect(3240, 1800, 1815, 360));
+
+    cmd_Save = place<QPushButton>(this, "cmd_Save", QStringLiteral("Save"), TwipRect(1800, 3000, 1095, 375));
+    cmd_Close = place<QPushButton>(this, "cmd_Close", QStringLiteral("Close"), TwipRect(3360, 3000, 1095, 375));
+
+    // A click on a button leaves the focus in the box being edited, so the button
+    // validates that box before it acts and a refused value cancels the click.
+    for (QAbstractButton *button : std::initializer_list<QAbstractButton *>{
+             Opt_Sort_TAS, Opt_Sort_LAS, Opt_Sort_LSA, Opt_Sort_LF, cmd_Save, cmd_Close})
+        button->setFocusPolicy(Qt::TabFocus);
+}
+
+QRadioButton *frm_Options::ModeButton(const QString &code) const
+{
+    for (QRadioButton *option : {Opt_Sort_TAS, Opt_Sort_LAS, Opt_Sort_LSA, Opt_Sort_LF}) {
+        if (option->property(ModeProperty).toString() == code)
+            return option;
+    }
+    return nullptr;
+}
+
+void frm_Options::SelectMode(QRadioButton *button)
+{
+    button->setChecked(true);
+    ChooseViewMode(*FindViewMode(button->property(ModeProperty).toString()));
+}
+
+bool frm_Options::text_FontSize_Validate()
+{
+    const std::optional<double> typed = NumberValue(text_FontSize->text());
+    if (!typed)
+        return false;
+    double value = *typed;
+    if (value < 8) {
+        value = 8;
+        text_FontSize->setText(QStringLiteral("8"));
+    }
+    if (value > 30) {
+        value = 30;
+        text_FontSize->setText(QStringLiteral("30"));
+    }
+    FontSize = *RoundHalfEvenInt16(value);
+    if (Main *main = Main::instance())
+        main->SetViewFontSize(FontSize);
+    return true;
+}
+
+void frm_Options::text_CdDrive_Validate() { CdDrive = text_CdDrive->text(); }
+
+void frm_Options::text_SongsStartDir_Validate() { SongsStartDir = text_SongsStartDir->text(); }
+
+bool frm_Options::Validate(QWidget *box)
+{
+    if (box == text_FontSize)
+        return text_FontSize_Validate();
+    if (box == text_CdDrive)
+        text_CdDrive_Validate();
+    else if (box == text_SongsStartDir)
+        text_SongsStartDir_Validate();
+    return true;
+}
+
+void frm_Options::RefuseFontSize()
+{
+    text_FontSize->setFocus(Qt::OtherFocusReason);
+    ShowMessage(FontSizeRefused);
+}
+
+bool frm_Options::ValidateFocusedBox()
+{
+    if (Validate(focusWidget()))
+        return true;
+    RefuseFontSize();
+    return false;
+}
+
+bool frm_Options::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        QWidget *next = QApplication::focusWidget();
+        // Only a move to another control of this window validates, not a switch of window.
+        const bool withinWindow = reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+                                  next && next != watched && next->window() == this;
+        if (withinWindow && !Validate(static_cast<QWidget *>(watched))) {
+            // The focus is moving as this runs: take it back once the move is over.
+            QTimer::singleShot(0, this, &frm_Options::RefuseFontSize);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frm_Options::cmd_Save_Click()
+{
+    if (ValidateFocusedBox())
+        SaveSettings();
+}
+
+void frm_Options::cmd_Close_Click()
+{
+    if (ValidateFocusedBox())
+        hide();
+}
+
+void frm_Options::closeEvent(QCloseEvent *event)
+{
+    // The title bar's close does what Close does: the window only hides and keeps its state.
+    if (ValidateFocusedBox())
+        event->accept();
+    else
+        event->ignore();
+}

@@ -1,0 +1,59 @@
+#include "ui/windows/quick_load_window.h"
+
+#include "core/storage/quick_load.h"
+#include "ui/kit/design_controls.h"
+#include "ui/kit/look.h"
+#include "ui/kit/twips.h"
+#include "ui/windows/settings_windows.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+using Kit::TwipRect;
+
+namespace {
+constexpr std::array<int, frm_QuickLoad::Slots> RowTops{240, 840, 1440, 2160, 2760, 3360};
+
+QPushButton *button(QWidget *parent, const QString &name, const QString &caption, QRect rect)
+{
+    return Kit::Button(parent, name, caption, rect, Kit::DesignFont(Kit::FontFace::Serif, 9.75, true));
+}
+} // namespace
+
+frm_QuickLoad::frm_QuickLoad(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("frm_QuickLoad"));
+    setWindowTitle(QStringLiteral("QuickLoad"));
+    setFixedSize(TwipRect(0, 0, 4560, 4455).size());
+
+    for (int16_t i = 0; i < Slots; ++i) {
+        const QString n = QString::number(i);
+        const int top = RowTops.at(static_cast<std::size_t>(i));
+        cmd_Load[i] = button(this, QStringLiteral("cmd_Load_") + n, QStringLiteral("Load"), TwipRect(240, top, 735, 375));
+        cmd_Save[i] = button(this, QStringLiteral("cmd_Save_") + n, QStringLiteral("Save"), TwipRect(1320, top, 735, 375));
+        text_ListName[i] = Kit::TextBox(this, QStringLiteral("text_ListName_") + n,
+                                        i == 0 ? QStringLiteral("General") : QString(), TwipRect(2280, top, 2055, 285));
+        connect(cmd_Load[i], &QPushButton::clicked, this, [this, i] { cmd_Load_Click(i); });
+        connect(cmd_Save[i], &QPushButton::clicked, this, [this, i] { cmd_Save_Click(i); });
+    }
+    cmd_close = button(this, QStringLiteral("cmd_close"), QStringLiteral("Close"), TwipRect(3360, 3960, 975, 375));
+    connect(cmd_close, &QPushButton::clicked, this, &frm_QuickLoad::cmd_close_Click);
+}
+
+void frm_QuickLoad::cmd_Save_Click(int16_t index)
+{
+    Functions::SaveSlot(index);
+    SaveSettings();
+}
+
+void frm_QuickLoad::cmd_Load_Click(int16_t index) { Functions::LoadSlot(index); }
+
+void frm_QuickLoad::cmd_close_Click() { hide(); }
+
+std::array<QString, frm_QuickLoad::Slots> frm_QuickLoad::SlotNames() const
+{
+    std::array<QString, Slots> names;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        names[i] = text_ListName[i]->text();
+    return names;
+}

@@ -1,0 +1,33 @@
+// frm_QuickLoad: six named playlist slots, each with a Load and a Save button.
+#pragma once
+
+#include "core/storage/settings.h"
+
+#include <QWidget>
+#include <array>
+#include <cstdint>
+
+class QLineEdit;
+class QPushButton;
+
+class frm_QuickLoad : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int Slots = QuickLoadSlots;
+
+    explicit frm_QuickLoad(QWidget *parent = nullptr);
+
+    // Row i of the window is slot i; the controls are named "cmd_Load_0",
+    // "cmd_Save_0", "text_ListName_0" and so on.
+    std::array<QPushButton *, Slots> cmd_Load;
+    std::array<QPushButton *, Slots> cmd_Save;
+    // The slot names: the settings file stores what these boxes show.
+    std::array<QLineEdit *, Slots> text_ListName;
+    QPushButton *cmd_close;
+
+    void cmd_Load_Click(int16_t index);
+    void cmd_Save_Click(int16_t index);
+    void cmd_close_Click();
+
+    std::array<QString, Slots> SlotNames() const;
+};

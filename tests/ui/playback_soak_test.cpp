@@ -1,0 +1,206 @@
+// Twenty thousand transport, queue, view and quick-load commands drawn at random over
+// a catalogue that changes under them, with the queue and the counts checked after each.
+#include "core/playback/queue.h"
+#include "core/state/globals.h"
+#include "platform/drives.h"
+#include "support/screen_doubles.h"
+#include "support/song_files.h"
+#include "support/test_app.h"
+#include "support/ui/main_fixture.h"
+#include "ui/kit/keyed_tree.h"
+#include "ui/windows/options_window.h"
+#include "ui/windows/queue_window.h"
+#include "ui/windows/quick_load_window.h"
+#include "ui/windows/windows.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QListWidget>
+#include <QLoggingCategory>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <deque>
+#include <functional>
+#include <random>
+
+namespace {
+constexpr int Commands = 20000;
+
+// Resident memory of this process in KiB, from /proc/self/status.
+long residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return -1;
+}
+
+QByteArray playlist(int songs, char artistLetter)
+{
+    QByteArray text;
+    for (int i = 0; i < songs; ++i) {
+        const QByteArray n = QByteArray::number(i);
+        text += "\"Artist " + QByteArray(1, char(artistLetter + i % 4)) + "\",\"Song " + n + "\",\"/music/" +
+                artistLetter + n + ".mp3\",\"" + artistLetter + n + ".mp3\"\r\n";
+    }
+    return text;
+}
+
+// What must hold between any two commands; empty when it does.
+QString brokenInvariant()
+{
+    const frm_Q &queue = Window<frm_Q>();
+    if (QCount != queue.list_que->count())
+        return QStringLiteral("QCount %1 but %2 queue rows").arg(QCount).arg(queue.list_que->count());
+    if (QCount == 0 && (Qlist.size() != 1 || Qlist.at(0).LongName != QueueSentinel))
+        return QStringLiteral("empty queue without its sentinel");
+    if (QCount > 0 && Qlist.size() != std::size_t(QCount))
+        return QStringLiteral("QCount %1 but %2 queue entries").arg(QCount).arg(Qlist.size());
+    if (SongCount < 0 || (SongCount >= 1 && LastSongIndex != SongCount - 1))
+        return QStringLiteral("SongCount %1 but LastSongIndex %2").arg(SongCount).arg(LastSongIndex);
+    if (Songs.size() < std::size_t(SongCount))
+        return QStringLiteral("SongCount %1 but %2 records").arg(SongCount).arg(Songs.size());
+    return {};
+}
+
+struct Command {
+    const char *name;
+    int weight;
+    std::function<void()> run;
+};
+} // namespace
+
+class PlaybackSoakTest : public QObject {
+    Q_OBJECT
+private slots:
+    void randomCommandsKeepQueueAndCatalogueInStep()
+    {
+        TestSupport::AppDir dir;
+        // Slots of different sizes, an empty one, one cut short and one missing: each
+        // load replaces the catalogue under the queue and the song pointers.
+        dir.write("playlist0.txt", playlist(25, 'a'));
+        dir.write("playlist1.txt", playlist(3, 'k'));
+        dir.write("playlist2.txt", playlist(1, 'p'));
+        dir.write("playlist3.txt", "");
+        dir.write("playlist4.txt", playlist(40, 'r') + "\"cut\",\"short\"");
+        // A CD whose songs the CD button adds (scanned, tagged and sorted in).
+        QTemporaryDir cd;
+        for (int i = 0; i < 5; ++i)
+            TestSupport::WriteSong(cd.filePath(QStringLiteral("t%1.mp3").arg(i)), "Track " + QByteArray::number(i), "Disc");
+        TestSupport::WriteFile(cd.filePath("empty.mp3"), "");
+        Platform::SetDriveRoots({QStringLiteral("/"), cd.path()});
+
+        Songs.clear();
+        QLoggingCategory::setFilterRules(QStringLiteral("korvel.transport.warning=false"));
+        TestSupport::CapturedMessages messages;
+        TestSupport::MainFixture f;
+        Main &main = *f.main;
+        FakeMediaPlayer &player = *f.player;
+        CdDrive = cd.path();
+        // Loaded at once, also before the first Open: the play command never waits.
+        player.setReadyState(4);
+        frm_Q &queue = Window<frm_Q>();
+        frm_Options &options = Window<frm_Options>();
+        frm_QuickLoad &quickLoad = Window<frm_QuickLoad>();
+        queue.chk_songque->setChecked(true);
+
+        std::mt19937 random(20240607);
+        const auto below = [&random](int n) { return n > 0 ? std::uniform_int_distribution<int>(0, n - 1)(random) : 0; };
+        // A queue button pressed with a random row, or none, selected.
+        const auto onQueueRow = [&](QPushButton *button) {
+            return [&, button] {
+                queue.list_que->setCurrentRow(below(queue.list_que->count() + 1) - 1);
+                button->click();
+            };
+        };
+        const std::vector<Command> commands{
+            {"next", 12, [&] { main.cmd_next->click(); }},
+            {"play", 10, [&] { main.cmd_play->click(); }},
+            {"pause", 6, [&] { main.cmd_pause->click(); }},
+            {"stop", 5, [&] { main.cmd_stop->click(); }},
+            {"seek", 8, [&] { main.Slider1->setSliderPosition(below(main.Slider1->maximum() + 1)); }},
+            {"end of media", 8, [&] { player.finishSong(); }},
+            {"timer", 3, [&] { main.Timer1_Timer(); }},
+            {"double click",
+             20,
+             [&] {
+                 if (!main.List1->isHidden()) {
+                     main.List1->setCurrentRow(below(main.List1->count()));
+                     if (QListWidgetItem *item = main.List1->currentItem())
+                         emit main.List1->itemDoubleClicked(item);
+                 } else if (main.TreeView1->Count() > 0) {
+                     Kit::KeyedTree::Node *node = main.TreeView1->NodeAt(1 + below(main.TreeView1->Count()));
+                     main.TreeView1->Select(node);
+                     emit main.TreeView1->itemDoubleClicked(node, 0);
+                 }
+             }},
+            {"queue remove", 6, onQueueRow(queue.cmd_QueRemove)},
+            {"queue up", 4, onQueueRow(queue.cmd_QueUp)},
+            {"queue down", 4, onQueueRow(queue.cmd_QueDown)},
+            {"queue clear", 1, [&] { queue.cmd_QueClear->click(); }},
+            {"song Q active", 2, [&] { queue.chk_songque->toggle(); }},
+            {"shuffle", 2, [&] { main.chk_shuffle->toggle(); }},
+            {"clear", 1, [&] { main.cmd_clear->click(); }},
+            {"quick load", 3, [&] { quickLoad.cmd_Load.at(std::size_t(below(frm_QuickLoad::Slots)))->click(); }},
+            {"CD", 1, [&] { main.cmd_Cd->click(); }},
+            {"view mode", 1, [&] { (below(2) ? options.Opt_Sort_LAS : options.Opt_Sort_TAS)->click(); }},
+        };
+        std::vector<int> weights;
+        for (const Command &command : commands)
+            weights.push_back(command.weight);
+        std::discrete_distribution<int> pick(weights.begin(), weights.end());
+
+        std::deque<const char *> recent;
+        const long before = residentKiB();
+        long warm = 0;
+        qsizetype opened = 0;
+        for (int step = 1; step <= Commands; ++step) {
+            const Command &command = commands.at(std::size_t(pick(random)));
+            recent.push_back(command.name);
+            if (recent.size() > 12)
+                recent.pop_front();
+            QString failure;
+            try {
+                command.run();
+                // Back in the event loop, as after any action of the user.
+                QCoreApplication::processEvents();
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                failure = brokenInvariant();
+            } catch (const std::exception &e) {
+                failure = QStringLiteral("exception escaped: ") + QString::fromUtf8(e.what());
+            } catch (...) {
+                failure = QStringLiteral("exception escaped");
+            }
+            if (!failure.isEmpty()) {
+                QStringList last;
+                for (const char *name : recent)
+                    last << QString::fromLatin1(name);
+                QFAIL(qPrintable(QStringLiteral("step %1, %2; last commands: %3").arg(step).arg(failure, last.join(", "))));
+            }
+            // The test's own records would otherwise grow the figures.
+            opened += player.opened.size();
+            player.opened.clear();
+            player.seeks.clear();
+            player.volumes.clear();
+            player.refusedVolumes.clear();
+            messages.texts.clear();
+            if (step == Commands / 10)
+                warm = residentKiB();
+        }
+        const long after = residentKiB();
+        qInfo("VmRSS before the soak %ld KiB, after %d commands %ld KiB, after %d commands %ld KiB; %lld files opened",
+              before, Commands / 10, warm, Commands, after, static_cast<long long>(opened));
+        QVERIFY(opened > 1000);
+        Platform::SetDriveRoots({});
+    }
+};
+
+QTEST_MAIN(PlaybackSoakTest)
+#include "playback_soak_test.moc"
