@@ -1,5 +1,6 @@
 // The program's files: playlists written and read back, damaged playlists, the
-// settings file's reading rules and its ten lines, and the quick-load slots.
+// settings file's reading rules and its ten lines, the quick-load slots, saves onto
+// a full or closed file system, and files that cannot be read.
 #include "core/state/globals.h"
 #include "core/storage/playlist.h"
 #include "core/storage/quick_load.h"
@@ -7,34 +8,63 @@
 #include "platform/default_paths.h"
 #include "support/catalogue.h"
 #include "support/screen_doubles.h"
+#include "support/song_files.h"
 #include "support/test_app.h"
 
 #include <QtTest>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
+enum Fault { FullDisk, NoFreeDescriptor, ReadOnlyDir };
+enum Kind { PipeFile, DirectoryFile, UnreadableFile };
+
 Song song(const QString &artist, const QString &title, const QString &path, const QString &file) { return {file, path, 0, artist, title}; }
 
 QStringList fields(const Song &s) { return {s.Artist, s.SongName, s.LongName, s.ShortName}; }
 
-struct Catalogue {
-    std::vector<Song> songs;
-    int16_t last = 0;
-    int16_t count = 0;
-    // Writes `contents` as a file and loads it.
-    void load(const TestSupport::AppDir &dir, const QByteArray &contents)
-    {
-        dir.write("in.txt", contents);
-        Functions::LoadPlaylist(dir.file("in.txt"), songs, last, count);
-    }
-};
-
-// A settings file and the SortBy, CdDrive (empty: the default), FontSize and slot names 0, 1 it gives.
-void row(const char *name, const QByteArray &file, const QStringList &expected)
+// Writes `contents` as a playlist and loads it into the catalogue.
+void load(const TestSupport::AppDir &dir, const QByteArray &contents)
 {
-    QTest::newRow(name) << file << expected;
+    dir.write("in.txt", contents);
+    Functions::LoadPlaylist(dir.file("in.txt"), Songs, LastSongIndex, SongCount);
 }
 
-QString name(const std::optional<QString> &slot) { return slot ? *slot : QStringLiteral("(kept)"); }
+bool runningAsRoot() { return ::geteuid() == 0; }
+
+// Sets a resource limit while alive: writes past a file size of 0 fail as on a full
+// disk, and with no free descriptor no file can be created; both stop root too.
+struct Limit {
+    int resource;
+    rlimit previous{};
+    Limit(int which, rlim_t value) : resource(which)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(resource, &previous);
+        rlimit limit = previous;
+        limit.rlim_cur = value;
+        ::setrlimit(resource, &limit);
+    }
+    ~Limit() { ::setrlimit(resource, &previous); }
+};
+
+rlim_t lowestFreeDescriptor()
+{
+    const int fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    ::close(fd);
+    return static_cast<rlim_t>(fd);
+}
+
+// The options window's Save, then a quick-load Save of slot 2.
+void saveBoth()
+{
+    const std::array<QString, QuickLoadSlots> names{"General"};
+    Functions::WriteSettings(names);
+    Functions::SaveSlot(2);
+    Functions::WriteSettings(names);
+}
 } // namespace
 
 class FilesTest : public QObject {
@@ -51,14 +81,14 @@ private slots:
             song("", " padded ", "", ""),
         };
         QVERIFY(Functions::SavePlaylist("playlist1.txt", saved, 4));
-        Catalogue c;
-        c.songs.assign(3, song("old", "old", "old", "old"));
-        c.songs[0].Id = 7;
-        Functions::LoadPlaylist(dir.file("playlist1.txt"), c.songs, c.last, c.count);
-        QCOMPARE(QList<int>({c.count, c.last, int(c.songs.size())}), QList<int>({5, 4, 5}));
+        Songs.assign(3, song("old", "old", "old", "old"));
+        Songs[1].Id = 7;
+        Functions::LoadPlaylist(dir.file("playlist1.txt"), Songs, LastSongIndex, SongCount);
+        QCOMPARE(SongCount, 5);
+        QCOMPARE(LastSongIndex, 4);
         for (std::size_t i = 0; i < saved.size(); ++i)
-            QCOMPARE(fields(c.songs[i]), fields(saved[i]));
-        QCOMPARE(c.songs[1].Id, 0);
+            QCOMPARE(fields(Songs[i]), fields(saved[i]));
+        QCOMPARE(Songs[1].Id, 0);
 
         // Plain values are written as they stand, over a longer old file.
         dir.write("playlist2.txt", QByteArray(200, 'x'));
@@ -69,67 +99,54 @@ private slots:
     void playlistReadingRules()
     {
         TestSupport::AppDir dir;
-        Catalogue c;
         // Bare fields, blanks before fields, fields spread over lines, no final line end.
-        c.load(dir, "Artist,Song,/x/y.mp3,y.mp3\n  \"B\",\"S2\"\r\n\"/z\",\"z\"\r\"C\",\"S3\",\"/w\",\"w\"");
-        QCOMPARE(c.count, 3);
-        QCOMPARE(fields(c.songs[0]), (QStringList{"Artist", "Song", "/x/y.mp3", "y.mp3"}));
-        QCOMPARE(fields(c.songs[1]), (QStringList{"B", "S2", "/z", "z"}));
-        QCOMPARE(c.songs[2].ShortName, QStringLiteral("w"));
-
+        load(dir, "Artist,Song,/x/y.mp3,y.mp3\n  \"B\",\"S2\"\r\n\"/z\",\"z\"\r\"C\",\"S3\",\"/w\",\"w\"");
+        QCOMPARE(SongCount, 3);
+        QCOMPARE(fields(Songs[0]), (QStringList{"Artist", "Song", "/x/y.mp3", "y.mp3"}));
+        QCOMPARE(fields(Songs[1]), (QStringList{"B", "S2", "/z", "z"}));
+        QCOMPARE(Songs[2].ShortName, QStringLiteral("w"));
         // A song cut short stays counted with the fields read before the end.
-        c.load(dir, "\"A\",\"B\",\"/c\",\"c\"\r\n\"D\",\"E\"\r\n");
-        QCOMPARE(c.count, 2);
-        QCOMPARE(fields(c.songs[1]), (QStringList{"D", "E", "", ""}));
-
+        load(dir, "\"A\",\"B\",\"/c\",\"c\"\r\n\"D\",\"E\"\r\n");
+        QCOMPARE(SongCount, 2);
+        QCOMPARE(fields(Songs[1]), (QStringList{"D", "E", "", ""}));
         // An empty file empties the count and leaves the last index and the records.
-        c.last = 41;
-        c.load(dir, "");
-        QCOMPARE(QList<int>({c.count, c.last, int(c.songs.size())}), QList<int>({0, 41, 2}));
-
-        // A missing file changes nothing.
-        c.count = 2;
-        Functions::LoadPlaylist(dir.file("missing.txt"), c.songs, c.last, c.count);
-        QCOMPARE(c.count, 2);
-
-        // A small file replaces a large catalogue.
-        c.songs.assign(500, song("x", "x", "x", "x"));
-        c.last = 499;
-        c.count = 500;
-        c.load(dir, "\"A\",\"1\",\"/1\",\"1\"\r\n\"B\",\"2\",\"/2\",\"2\"\r\n");
-        QCOMPARE(QList<int>({c.count, c.last, int(c.songs.size())}), QList<int>({2, 1, 2}));
-
+        load(dir, "");
+        QCOMPARE(SongCount, 0);
+        QCOMPARE(LastSongIndex, 1);
         // One field longer than 64 KiB without any separator is a read error.
-        c.load(dir, "\"A\",\"" + QByteArray(200 * 1024, 'a'));
-        QCOMPARE(c.count, 1);
-        QCOMPARE(c.songs[0].Artist, QStringLiteral("A"));
-
+        load(dir, "\"A\",\"" + QByteArray(200 * 1024, 'a'));
+        QCOMPARE(SongCount, 1);
+        QCOMPARE(Songs[0].Artist, QStringLiteral("A"));
         // More songs than the catalogue holds: the first 32,767 are kept.
-        c.load(dir, QByteArray("a,b,c,d\n").repeated(32800));
-        QCOMPARE(c.count, 32767);
-        QCOMPARE(c.last, 32766);
+        load(dir, QByteArray("a,b,c,d\n").repeated(32800));
+        QCOMPARE(SongCount, 32767);
+        // A small file replaces a large catalogue.
+        load(dir, "\"A\",\"1\",\"/1\",\"1\"\r\n\"B\",\"2\",\"/2\",\"2\"\r\n");
+        QCOMPARE(Songs.size(), 2u);
     }
 
     void settingsReadingRules_data()
     {
         QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QStringList>("expected"); // SortBy, CdDrive, FontSize, slot names 0 and 1
         const QString cd = Platform::DefaultCdDrive();
-        row("no file", {}, {"TAS", cd, "8", "(kept)", "(kept)"});
-        row("only FontSize", "\"FontSize\",12\r\n", {"TAS", cd, "12", "(kept)", "(kept)"});
-        row("FontSize 0", "\"FontSize\",0\r\n", {"TAS", cd, "8", "(kept)", "(kept)"});
-        row("quoted FontSize", "\"FontSize\",\"12\"", {"TAS", cd, "12", "(kept)", "(kept)"});
-        row("half to even", "\"FontSize\", +12.5 \r\n", {"TAS", cd, "12", "(kept)", "(kept)"});
-        row("not a number", "\"FontSize\",\"big\"", {"TAS", cd, "8", "(kept)", "(kept)"});
-        row("beyond 16 bits", "\"FontSize\",40000", {"TAS", cd, "8", "(kept)", "(kept)"});
-        row("kept outside 8 to 30", "\"FontSize\",50", {"TAS", cd, "50", "(kept)", "(kept)"});
-        row("key case", "\"sortby\",\"LAS\"\r\n", {"TAS", cd, "8", "(kept)", "(kept)"});
-        row("unknown key and its value skipped", "\"Volume\",\"SortBy\"\r\n\"CdDrive\",\"/dev/sr1\"\r\n",
-            {"TAS", "/dev/sr1", "8", "(kept)", "(kept)"});
+        const auto row = [&](const char *name, const QByteArray &file, const QString &sortBy, const QString &cdDrive,
+                             const char *size, const QString &slot0 = "(kept)", const QString &slot1 = "(kept)") {
+            QTest::newRow(name) << file << QStringList{sortBy, cdDrive, size, slot0, slot1};
+        };
+        row("no file", {}, "TAS", cd, "8");
+        row("only FontSize", "\"FontSize\",12\r\n", "TAS", cd, "12");
+        row("FontSize 0", "\"FontSize\",0\r\n", "TAS", cd, "8");
+        row("quoted FontSize", "\"FontSize\",\"12\"", "TAS", cd, "12");
+        row("half to even", "\"FontSize\", +12.5 \r\n", "TAS", cd, "12");
+        row("not a number", "\"FontSize\",\"big\"", "TAS", cd, "8");
+        row("beyond 16 bits", "\"FontSize\",40000", "TAS", cd, "8");
+        row("kept outside 8 to 30", "\"FontSize\",50", "TAS", cd, "50");
+        row("key case", "\"sortby\",\"LAS\"\r\n", "TAS", cd, "8");
+        row("unknown key and its value skipped", "\"Volume\",\"SortBy\"\r\n\"CdDrive\",\"/dev/sr1\"\r\n", "TAS", "/dev/sr1", "8");
         row("any order, last duplicate wins",
             "\"ListName1\",\"b\"\r\n\"SortBy\",\"LAS\"\r\n\"CdDrive\",\"\"\r\n\"SortBy\",\"LF\"\r\n\"ListName1\",\"c, d\"\r\n"
-            "\"ListName0\",\"\"\r\n",
-            {"LF", cd, "8", "", "c, d"});
+            "\"ListName0\",\"\"\r\n", "LF", cd, "8", "", "c, d");
     }
 
     void settingsReadingRules()
@@ -139,7 +156,8 @@ private slots:
         if (!file.isEmpty())
             dir.write("Korvel.ini", file);
         const SlotNames names = Functions::ReadSettings();
-        QTEST((QStringList{SortBy, CdDrive, QString::number(FontSize), name(names[0]), name(names[1])}), "expected");
+        QTEST((QStringList{SortBy, CdDrive, QString::number(FontSize), names[0].value_or("(kept)"), names[1].value_or("(kept)")}),
+              "expected");
         QCOMPARE(SongsStartDir, Platform::DefaultSongsStartDir());
     }
 
@@ -168,26 +186,104 @@ private slots:
         TestSupport::RecordedViews views;
         TestSupport::MakeCatalogue(40);
         Functions::SaveSlot(2);
-        const QByteArray playlist = dir.read("playlist2.txt");
-        QCOMPARE(playlist.count("\r\n"), 40);
-        QVERIFY(playlist.endsWith("\"Song 39\",\"/m/39.mp3\",\"39.mp3\"\r\n"));
-
+        QVERIFY(dir.read("playlist2.txt").endsWith("\"Song 39\",\"/m/39.mp3\",\"39.mp3\"\r\n"));
         // Loading replaces the catalogue and rebuilds the tree, and the list in a list mode.
         SortBy = QStringLiteral("LSA");
         TestSupport::MakeCatalogue(7);
         Functions::LoadSlot(2);
         QCOMPARE(SongCount, 40);
         QCOMPARE(views.calls, (QStringList{"tree", "list SA"}));
-
         // An empty catalogue leaves the slot without a file; loading it then says so.
         SongCount = 0;
         Functions::SaveSlot(2);
-        QVERIFY(!QFileInfo::exists(dir.file("playlist2.txt")));
         TestSupport::MakeCatalogue(7);
         Functions::LoadSlot(2);
         QCOMPARE(messages.texts, QStringList{"File " + dir.file("playlist2.txt") + "\rDoes Not exist, please Save a File"});
         QCOMPARE(SongCount, 7);
-        QCOMPARE(views.calls.size(), 2);
+    }
+
+    void savesThatCannotHappenKeepTheOldFiles_data()
+    {
+        QTest::addColumn<int>("fault");
+        QTest::newRow("full disk") << int(FullDisk);
+        QTest::newRow("no file can be created") << int(NoFreeDescriptor);
+        QTest::newRow("read-only directory") << int(ReadOnlyDir);
+    }
+
+    void savesThatCannotHappenKeepTheOldFiles()
+    {
+        QFETCH(int, fault);
+        if (fault == ReadOnlyDir && runningAsRoot())
+            QSKIP("root writes into a read-only directory");
+        TestSupport::AppDir dir;
+        const QByteArray oldSettings = "\"SortBy\",\"TAS\"\r\n\"FontSize\",9\r\n";
+        const QByteArray oldPlaylist = "\"A\",\"B\",\"/c//d.mp3\",\"d.mp3\"\r\n";
+        dir.write("Korvel.ini", oldSettings);
+        dir.write("playlist2.txt", oldPlaylist);
+        TestSupport::MakeCatalogue(200);
+        TestSupport::CapturedMessages capture;
+        {
+            std::optional<Limit> limit;
+            if (fault == FullDisk)
+                limit.emplace(RLIMIT_FSIZE, 0);
+            else if (fault == NoFreeDescriptor)
+                limit.emplace(RLIMIT_NOFILE, lowestFreeDescriptor());
+            else
+                QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+            saveBoth();
+            QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        // One message for each file that could not be written, naming it.
+        QCOMPARE(capture.texts.size(), 3);
+        for (int i = 0; i < 3; ++i)
+            QVERIFY2(capture.texts.at(i).contains(dir.file(i == 1 ? "playlist2.txt" : "Korvel.ini")), qPrintable(capture.texts.at(i)));
+        QCOMPARE(dir.read("Korvel.ini"), oldSettings);
+        QCOMPARE(dir.read("playlist2.txt"), oldPlaylist);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 (QStringList{"Korvel.ini", "playlist2.txt"}));
+        // Without the fault the same Saves write both files.
+        capture.texts.clear();
+        saveBoth();
+        QCOMPARE(capture.texts, QStringList());
+        QCOMPARE(dir.read("playlist2.txt").count("\r\n"), 200);
+    }
+
+    void filesThatCannotBeReadLoadNothing_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("pipes without a writer") << int(PipeFile);
+        QTest::newRow("directories") << int(DirectoryFile);
+        QTest::newRow("unreadable files") << int(UnreadableFile);
+    }
+
+    void filesThatCannotBeReadLoadNothing()
+    {
+        QFETCH(int, kind);
+        if (kind == UnreadableFile && runningAsRoot())
+            QSKIP("root reads unreadable files");
+        TestSupport::AppDir dir;
+        for (const char *name : {"playlist0.txt", "playlist1.txt", "Korvel.ini"}) {
+            const QString path = dir.file(name);
+            if (kind == PipeFile) {
+                TestSupport::MakePipe(path);
+            } else if (kind == DirectoryFile) {
+                QVERIFY(QDir().mkpath(path + "/inside"));
+            } else {
+                dir.write(name, "\"SortBy\",\"LF\",\"A\",\"B\"\r\n");
+                QFile::setPermissions(path, {});
+            }
+        }
+        TestSupport::CapturedMessages capture;
+        // Start-up ends with an empty catalogue and the default settings.
+        ResetSharedState();
+        Functions::LoadStartupPlaylist();
+        Functions::ReadSettings();
+        QCOMPARE(SongCount, 0);
+        QCOMPARE(SortBy, QStringLiteral("TAS"));
+        TestSupport::MakeCatalogue(3);
+        Functions::LoadSlot(1);
+        QCOMPARE(SongCount, 3);
+        QCOMPARE(Songs.at(2).LongName, QStringLiteral("/m/2.mp3"));
     }
 };
 

@@ -6,7 +6,7 @@ void FakeMediaPlayer::Open(const QString &path)
 {
     opened.append(path);
     file_ = path;
-    position_ = 0;
+    position = 0;
     ready_ = readyOnOpen;
     if (ready_ == 4) {
         state_ = 2;

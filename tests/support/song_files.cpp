@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <sys/stat.h>
 
 namespace TestSupport {
 
@@ -22,5 +23,7 @@ void WriteFile(const QString &path, const QByteArray &contents)
     if (file.open(QIODevice::WriteOnly))
         file.write(contents);
 }
+
+void MakePipe(const QString &path) { ::mkfifo(QFile::encodeName(path).constData(), 0644); }
 
 } // namespace TestSupport

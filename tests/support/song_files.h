@@ -1,4 +1,4 @@
-// Small files that end in an ID3v1 tag, and directory trees of them, made by tests.
+// Small files that end in an ID3v1 tag, and other files tests put in the way.
 #pragma once
 
 #include <QByteArray>
@@ -17,5 +17,8 @@ inline void WriteSong(const QString &path, const QByteArray &title, const QByteA
 {
     WriteFile(path, QByteArray(200, 'x') + TagBytes(title, artist));
 }
+
+// A named pipe that nobody writes to: a reader that waits on it hangs the test.
+void MakePipe(const QString &path);
 
 } // namespace TestSupport

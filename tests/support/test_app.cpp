@@ -3,8 +3,6 @@
 #include "platform/app_dir.h"
 
 #include <QFile>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace TestSupport {
 
@@ -23,25 +21,6 @@ QByteArray AppDir::read(const QString &name) const
 {
     QFile f(file(name));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-
-FileSizeLimit::FileSizeLimit(long bytes)
-{
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    previous_ = limit.rlim_cur;
-    limit.rlim_cur = static_cast<rlim_t>(bytes);
-    setrlimit(RLIMIT_FSIZE, &limit);
-}
-
-FileSizeLimit::~FileSizeLimit()
-{
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = static_cast<rlim_t>(previous_);
-    setrlimit(RLIMIT_FSIZE, &limit);
 }
 
 } // namespace TestSupport

@@ -1,4 +1,7 @@
-// The other windows: the queue, options, About, add-songs and quick-load windows.
+// The windows over the test player: start-up, the views and what clicks and keys on
+// them do, the time display and sliders, and the queue, options, About, add-songs
+// and quick-load windows.
+#include "core/playback/queue.h"
 #include "core/state/globals.h"
 #include "platform/drives.h"
 #include "support/catalogue.h"
@@ -16,20 +19,32 @@
 #include "ui/windows/quick_load_window.h"
 #include "ui/windows/windows.h"
 
-#include <QCheckBox>
-#include <QDesktopServices>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
 #include <QtTest>
+#include <QtWidgets>
 
 using TestSupport::MainFixture;
 
 namespace {
+void fourSongs()
+{
+    TestSupport::SetCatalogue({{"A", "a1", "/m/a1.mp3"}, {" B ", " b1 ", " /m/b1.mp3 "}, {"C", "c1", "/m/c1.mp3"},
+                               {"C", "c2", "/m/c2.mp3"}});
+}
+
+void doubleClick(Main &main, Kit::KeyedTree::Node *node)
+{
+    main.TreeView1->Select(node);
+    main.TreeView1_DblClick();
+}
+
+QStringList rows(const QListWidget &list)
+{
+    QStringList texts;
+    for (int k = 0; k < list.count(); ++k)
+        texts << list.item(k)->text();
+    return texts;
+}
+
 // The options window shown and active, with the focus in `box` holding `text`.
 frm_Options &editBox(QLineEdit *frm_Options::*box, const QString &text)
 {
@@ -46,15 +61,7 @@ bool centredOnMain(const QWidget &window)
     return (window.frameGeometry().center() - Main::instance()->frameGeometry().center()).manhattanLength() <= 1;
 }
 
-QStringList rows(const QListWidget &list)
-{
-    QStringList texts;
-    for (int k = 0; k < list.count(); ++k)
-        texts << list.item(k)->text();
-    return texts;
-}
-
-// Makes the row named `name` current and returns where it is drawn.
+// Makes the directory row named `name` current and returns where it is drawn.
 QPoint choose(Kit::DirectoryListBox &list, const QString &name)
 {
     list.setCurrentItem(list.findItems(name, Qt::MatchExactly).value(0));
@@ -74,7 +81,185 @@ public slots:
 class WindowsTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { QLoggingCategory::setFilterRules(QStringLiteral("korvel.transport.warning=false")); }
     void cleanup() { Platform::SetDriveRoots({}); }
+
+    void startUpShowsTheSavedCatalogueInTheSavedMode()
+    {
+        TestSupport::AppDir dir;
+        dir.write("playlist0.txt", "\"A\",\"one\",\"/m/1.mp3\",\"1.mp3\"\r\n\"A\",\"two\",\"/m/2.mp3\",\"2.mp3\"\r\n"
+                                   "\"B\",\"three\",\"/m/3.mp3\",\"3.mp3\"\r\n");
+        {
+            MainFixture f;
+            QVERIFY(f.main->chk_shuffle->isChecked());
+            QCOMPARE(f.main->label_totaltime->text(), QStringLiteral("00:00"));
+            QCOMPARE(f.main->Label_TotalAllSongs->text(), QStringLiteral("3"));
+            // The root opens on its artists; the artists stay closed.
+            QCOMPARE(f.main->TreeView1->Count(), 1 + 2 + 3);
+            QVERIFY(f.main->TreeView1->Find("Artist")->isExpanded());
+            QVERIFY(!f.main->TreeView1->Find("A")->isExpanded());
+            QVERIFY(f.main->List1->isHidden());
+        }
+        // The settings reach the windows; a saved list mode shows the list.
+        QTemporaryDir drive;
+        Platform::SetDriveRoots({"/", drive.path()});
+        dir.write("Korvel.ini", "\"SortBy\",\"LAS\"\r\n\"SongsStartDir\",\"" + drive.path().toUtf8() +
+                                    "\"\r\n\"FontSize\",50\r\n\"ListName3\",\"Road trip, 2004\"\r\n");
+        MainFixture f;
+        QVERIFY(f.main->TreeView1->isHidden() && !f.main->List1->isHidden());
+        QCOMPARE(f.main->List1->item(2)->text(), QStringLiteral("B, three"));
+        QCOMPARE(Window<frm_addsongs>().Drive1->Drive(), drive.path());
+        QVERIFY(!Window<frm_addsongs>().isVisible());
+        // A size outside 8..30 stays in the setting but the views keep within.
+        QCOMPARE(Window<frm_Options>().text_FontSize->text(), QStringLiteral("50"));
+        QCOMPARE(f.main->List1->font().pointSize(), 30);
+        frm_QuickLoad &quickLoad = Window<frm_QuickLoad>();
+        QCOMPARE(quickLoad.text_ListName[3]->text(), QStringLiteral("Road trip, 2004"));
+        // A name typed in one row is saved by the Save of any other.
+        quickLoad.text_ListName[1]->setText(QStringLiteral("Typed"));
+        quickLoad.cmd_Save[4]->click();
+        QVERIFY(dir.read("Korvel.ini").contains("\"ListName1\",\"Typed\"\r\n\"ListName2\",\"\"\r\n\"ListName3\",\"Road"));
+    }
+
+    void doubleClickAndEnterPlayOrQueue()
+    {
+        MainFixture f;
+        fourSongs();
+        f.main->chk_shuffle->setChecked(false);
+        doubleClick(*f.main, f.main->TreeView1->SongNode(1));
+        QCOMPARE(SelectedSong.LongName, QStringLiteral("/m/b1.mp3"));
+        QCOMPARE(f.player->opened, QStringList{" /m/b1.mp3 "});
+        QCOMPARE(f.main->text_CurrentSong->text(), QStringLiteral(" B  -  b1 "));
+        frm_Q &q = Window<frm_Q>();
+        q.chk_songque->setChecked(true);
+        f.main->TreeView1_KeyPress(13);
+        f.main->List1->setCurrentRow(2);
+        f.main->List1_KeyPress(13);
+        QCOMPARE(rows(*q.list_que), (QStringList{"B - b1", "C - c1"}));
+        QCOMPARE(f.player->opened.size(), 1);
+        QVERIFY(!q.isVisible());
+
+        // The root and artist nodes choose nothing, nor do rows of a catalogue that shrank since.
+        q.chk_songque->setChecked(false);
+        doubleClick(*f.main, f.main->TreeView1->Find("Artist"));
+        doubleClick(*f.main, f.main->TreeView1->Find("C"));
+        SongCount = 1;
+        LastSongIndex = 0;
+        f.main->List1->setCurrentRow(3);
+        f.main->List1_DblClick();
+        QCOMPARE(SelectedSong.Index, 2);
+        QCOMPARE(f.player->opened.size(), 1);
+    }
+
+    void playingMarksTheSongAndOnlyTheListChoosesOnOneClick()
+    {
+        MainFixture f;
+        fourSongs();
+        f.main->chk_shuffle->setChecked(false);
+        auto *tree = f.main->TreeView1;
+        for (int n = 0; n < 3; ++n)
+            f.main->cmd_next_Click();
+        // Each change of artist closed the previous artist's node and revealed the new song.
+        QCOMPARE(tree->SelectedItem(), tree->SongNode(2));
+        QVERIFY(tree->Find("C")->isExpanded());
+        QVERIFY(!tree->Find("A")->isExpanded() && !tree->Find(" B ")->isExpanded());
+        // A click in the tree chooses nothing; a click in the list does.
+        f.main->cmd_stop_Click();
+        tree->Select(tree->SongNode(0));
+        f.main->cmd_play_Click();
+        QCOMPARE(f.player->opened.size(), 3);
+        f.main->List1->setCurrentRow(3);
+        f.main->cmd_play_Click();
+        QCOMPARE(f.player->opened.last(), QStringLiteral("/m/c2.mp3"));
+    }
+
+    void expandCollapseAndClear()
+    {
+        MainFixture f;
+        f.main->cmd_expand_Click();
+        fourSongs();
+        auto *tree = f.main->TreeView1;
+        const QList<QTreeWidgetItem *> artists{tree->Find("A"), tree->Find(" B "), tree->Find("C")};
+        f.main->cmd_expand_Click();
+        QVERIFY(std::all_of(artists.begin(), artists.end(), [](auto *n) { return n->isExpanded(); }));
+        f.main->cmd_shrink_Click();
+        QVERIFY(std::none_of(artists.begin(), artists.end(), [](auto *n) { return n->isExpanded(); }));
+        QVERIFY(tree->Find("Artist")->isExpanded());
+
+        doubleClick(*f.main, tree->SongNode(0));
+        Window<frm_Q>().chk_songque->setChecked(true);
+        doubleClick(*f.main, tree->SongNode(0));
+        f.main->cmd_clear->click();
+        QCOMPARE(tree->Count(), 0);
+        QCOMPARE(f.main->List1->count(), 0);
+        QCOMPARE(f.main->Label_TotalAllSongs->text(), QStringLiteral("0"));
+        // The queue and the player are left as they were.
+        QCOMPARE(rows(*Window<frm_Q>().list_que), QStringList{"A - a1"});
+        QCOMPARE(f.player->PlayState(), 2);
+    }
+
+    void keysActBeforeTheFocusedControl()
+    {
+        MainFixture f;
+        fourSongs();
+        f.main->chk_shuffle->setChecked(false);
+        f.main->show();
+        f.main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.main.get()));
+        auto press = [](QWidget *w, Qt::Key key, Qt::KeyboardModifiers mods = {}) {
+            w->setFocus();
+            QTest::keyClick(w, key, mods);
+        };
+        // Shift and "=" on the tree: once as the "=" key, once as the tree's own "+".
+        press(f.main->TreeView1, Qt::Key_Plus, Qt::ShiftModifier);
+        QCOMPARE(f.player->opened, (QStringList{"/m/a1.mp3", " /m/b1.mp3 "}));
+        press(f.main->cmd_play, Qt::Key_Plus, Qt::KeypadModifier);
+        press(f.main->cmd_play, Qt::Key_Minus, Qt::KeypadModifier);
+        QCOMPARE(f.player->opened.size(), 2);
+        press(f.main->cmd_play, Qt::Key_Minus);
+        QVERIFY(f.main->chk_shuffle->isChecked());
+        press(f.main->cmd_play, Qt::Key_Underscore, Qt::ShiftModifier);
+        QVERIFY(!f.main->chk_shuffle->isChecked());
+        press(f.main->cmd_play, Qt::Key_T, Qt::ControlModifier);
+        QVERIFY(f.main->TreeView1->hasFocus());
+        f.main->TreeView1->hide();
+        f.main->List1->show();
+        press(f.main->List1, Qt::Key_Equal);
+        QCOMPARE(f.player->opened.size(), 3);
+        press(f.main->cmd_stop, Qt::Key_T);
+        QVERIFY(f.main->cmd_stop->hasFocus());
+    }
+
+    void timerTotalTimeSeeksAndVolume()
+    {
+        MainFixture f;
+        QSlider *slider = f.main->Slider1;
+        f.player->duration = 185.2;
+        f.player->Open("/m/a.mp3");
+        QCOMPARE(f.main->label_totaltime->text(), QStringLiteral("3:05"));
+        QCOMPARE(slider->maximum(), 185);
+        // The same file again leaves the total as it was; an unknown length shows 0:00.
+        f.player->duration = -1;
+        f.player->Open("/m/a.mp3");
+        QCOMPARE(slider->maximum(), 185);
+        f.player->Open("/m/b.mp3");
+        QCOMPARE(f.main->label_totaltime->text(), QStringLiteral("0:00"));
+        f.player->duration = 200;
+        f.player->Open("/m/c.mp3");
+        // The timer moves a held slider but never seeks; the user's odd seconds do.
+        slider->setSliderDown(true);
+        slider->setSliderPosition(37);
+        slider->setSliderPosition(38);
+        f.player->position = 42.4;
+        f.main->Timer1_Timer();
+        QCOMPARE(slider->value(), 42);
+        QCOMPARE(f.main->label_currenttime->text(), QStringLiteral("0:42"));
+        slider->setSliderDown(false);
+        QTest::keyClick(slider, Qt::Key_Right);
+        QCOMPARE(f.player->seeks, (std::vector<double>{37, 47}));
+        f.main->Slider_vol->setValue(-45);
+        QCOMPARE(f.player->volumes.back(), -64);
+    }
 
     void queueWindowReordersRemovesAndClears()
     {
@@ -88,29 +273,22 @@ private slots:
         TestSupport::SetCatalogue({{"A", "1", "/a"}, {"B", "2", "/b"}, {"C", "3", "/c"}, {"D", "4", "/d"}});
         for (int i = 0; i < 4; ++i)
             Enqueue({Songs.at(i).LongName, int16_t(i)});
-        q.cmd_QueRemove->click(); // nothing selected
-        q.list_que->setCurrentRow(1);
-        q.cmd_QueRemove->click();
-        QCOMPARE(rows(*q.list_que), (QStringList{"A - 1", "C - 3", "D - 4"}));
-        q.list_que->setCurrentRow(0);
-        q.cmd_QueUp->click();
-        q.list_que->setCurrentRow(2);
-        q.cmd_QueDown->click();
-        q.cmd_QueUp->click();
-        q.cmd_QueUp->click();
+        // Remove with nothing selected, then row 1; up on the first row, down on the last; D up twice.
+        for (auto [row, button] : {std::pair{-1, q.cmd_QueRemove}, {1, q.cmd_QueRemove}, {0, q.cmd_QueUp},
+                                   {2, q.cmd_QueDown}, {2, q.cmd_QueUp}, {1, q.cmd_QueUp}}) {
+            if (row >= 0)
+                q.list_que->setCurrentRow(row);
+            button->click();
+        }
         QCOMPARE(rows(*q.list_que), (QStringList{"D - 4", "A - 1", "C - 3"}));
         QCOMPARE(Qlist.at(0).LongName, QStringLiteral("/d"));
         QCOMPARE(q.list_que->currentRow(), 0);
-
         q.chk_songque->setChecked(true);
         q.cmd_QueClear->click();
         QCOMPARE(q.list_que->count(), 0);
-        QCOMPARE(QCount, 0);
         q.cmd_close->click();
-        QVERIFY(!q.isVisible());
         f.main->cmd_Q->click();
         QVERIFY(q.isVisible() && q.chk_songque->isChecked());
-        QCOMPARE(messages.texts.size(), 2);
     }
 
     void fontSizeBox_data()
@@ -119,14 +297,10 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("size");
         QTest::addColumn<bool>("refused");
-        QTest::newRow("5") << "5" << "8" << 8 << false;
-        QTest::newRow("31") << "31" << "30" << 30 << false;
-        QTest::newRow("30") << "30" << "30" << 30 << false;
-        QTest::newRow("29.5") << "29.5" << "29.5" << 30 << false;
-        QTest::newRow("8.5") << "8.5" << "8.5" << 8 << false;
-        QTest::newRow("blanks and sign") << " +12 " << " +12 " << 12 << false;
-        QTest::newRow("empty") << "" << "" << 8 << true;
-        QTest::newRow("letters") << "ab" << "ab" << 8 << true;
+        for (auto [typed, shown, size, refused] : {std::tuple{"5", "8", 8, false}, {"31", "30", 30, false},
+                                                   {"29.5", "29.5", 30, false}, {"8.5", "8.5", 8, false},
+                                                   {" +12 ", " +12 ", 12, false}, {"", "", 8, true}, {"ab", "ab", 8, true}})
+            QTest::newRow(typed) << QString(typed) << QString(shown) << size << refused;
     }
 
     void fontSizeBox()
@@ -153,32 +327,6 @@ private slots:
         QTEST(f.main->List1->font().pointSize(), "size");
     }
 
-    void settingsReachTheWindowsAtStartUp()
-    {
-        QTemporaryDir drive;
-        Platform::SetDriveRoots({"/", drive.path()});
-        TestSupport::AppDir dir;
-        dir.write("Korvel.ini", "\"SongsStartDir\",\"" + drive.path().toUtf8() +
-                                    "\"\r\n\"FontSize\",50\r\n\"ListName3\",\"Road trip, 2004\"\r\n");
-        {
-            MainFixture f;
-            QCOMPARE(Window<frm_addsongs>().Drive1->Drive(), drive.path());
-            QVERIFY(!Window<frm_addsongs>().isVisible());
-            // A size outside 8..30 stays in the setting but the views keep within.
-            QCOMPARE(Window<frm_Options>().text_FontSize->text(), QStringLiteral("50"));
-            QCOMPARE(f.main->List1->font().pointSize(), 30);
-            QCOMPARE(Window<frm_QuickLoad>().text_ListName[3]->text(), QStringLiteral("Road trip, 2004"));
-            // A name typed in one row is saved by the Save of any other.
-            Window<frm_QuickLoad>().text_ListName[1]->setText(QStringLiteral("Typed"));
-            Window<frm_QuickLoad>().cmd_Save[4]->click();
-            QVERIFY(dir.read("Korvel.ini").contains("\"ListName1\",\"Typed\"\r\n\"ListName2\",\"\"\r\n\"ListName3\",\"Road trip"));
-        }
-        // A directory below the root of another drive chooses that drive.
-        dir.write("Korvel.ini", "\"SongsStartDir\",\"/usr/share\"\r\n");
-        MainFixture f;
-        QCOMPARE(Window<frm_addsongs>().Drive1->Drive(), QStringLiteral("/"));
-    }
-
     void modeButtonsSortAndSwitchTheViews()
     {
         TestSupport::AppDir dir;
@@ -186,14 +334,11 @@ private slots:
         f.main->List1->addItem(QStringLiteral("from before"));
         frm_Options &options = editBox(&frm_Options::text_CdDrive, QStringLiteral("/dev/sr1"));
         // With an empty catalogue the list mode only switches the view.
-        QCOMPARE(options.Opt_Sort_LSA->text(), QStringLiteral("Sort by  Song - Artist"));
         QTest::mouseClick(options.Opt_Sort_LSA, Qt::LeftButton);
         QCOMPARE(SortBy, QStringLiteral("LSA"));
-        QVERIFY(!options.Opt_Sort_TAS->isChecked());
         QVERIFY(f.main->TreeView1->isHidden() && !f.main->List1->isHidden());
         QCOMPARE(f.main->List1->count(), 1);
         QTest::mouseClick(options.cmd_Save, Qt::LeftButton);
-        QCOMPARE(CdDrive, QStringLiteral("/dev/sr1"));
         QVERIFY(dir.read("Korvel.ini").contains("\"CdDrive\",\"/dev/sr1\"\r\n"));
 
         // The tree after the song-artist mode plays the songs its nodes name.
@@ -205,43 +350,29 @@ private slots:
         QVERIFY(!f.main->TreeView1->isHidden());
         for (int i = 0; i < 4; ++i) {
             const auto *node = f.main->TreeView1->SongNode(i);
-            QCOMPARE(node->text(0) + node->parent()->text(0), Songs.at(i).SongName + Songs.at(i).Artist);
+            QCOMPARE(node->text(0) + " by " + node->parent()->text(0), Songs.at(i).SongName + " by " + Songs.at(i).Artist);
         }
     }
 
     void aboutShowsItsTextOnceCentredLinksAndGoesOnClose()
     {
-        TestSupport::AppDir dir;
         MainFixture f;
         f.main->show();
         f.main->mnu_About_Click();
         f.main->mnu_About_Click();
         QCOMPARE(f.main->findChildren<frm_About *>().size(), 1);
         QPointer<frm_About> about = &Window<frm_About>();
-        const QString text = frm_About::AboutText();
-        QCOMPARE(text.count(QLatin1Char('\n')), text.count(QStringLiteral("\r\n")));
         const QStringList lines = about->Text1->toPlainText().split('\n');
-        QCOMPARE(lines, text.split(QStringLiteral("\r\n")));
-        const QString rule(44, QLatin1Char('-'));
-        QCOMPARE(lines.mid(0, 3), (QStringList{"About", rule, "Korvel"}));
-        QCOMPARE(lines.mid(5), (QStringList{
-                                   "", "korvel.org", "", "Version Information", rule,
-                                   "version 1.3", "  5-12-2004", "  Minor Misc Modifications", "",
-                                   "version 1.2", "  5-7-2003", "  Increased Maximum Songlength for long", "  songs", "",
-                                   "version 1.1", "  4-21-2003", "  Fixed FontSize Saving", "",
-                                   "version 1.0", "  3-24-2003", "  I'm going to call this version 1.0 just",
-                                   "  because, I have to start somewhere.", "", ""}));
+        QCOMPARE(lines.mid(0, 3), (QStringList{"About", QString(44, '-'), "Korvel"}));
+        QCOMPARE(lines.mid(8, 4), (QStringList{"Version Information", QString(44, '-'), "version 1.3", "  5-12-2004"}));
         QVERIFY(centredOnMain(*about));
-
         LinkCatcher catcher;
         QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
         QTest::mouseClick(about->cmd_hyperlink, Qt::LeftButton);
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
         QCOMPARE(catcher.opened, QList<QUrl>{QUrl(QStringLiteral("https://korvel.org"))});
         QVERIFY(!QApplication::overrideCursor());
-
         QTest::mouseClick(about->cmd_close, Qt::LeftButton);
-        QVERIFY(!WindowExists<frm_About>());
         QTRY_VERIFY(about.isNull());
         f.main->move(f.main->pos() + QPoint(40, 30));
         f.main->mnu_About_Click();
@@ -250,60 +381,45 @@ private slots:
 
     void addSongsWindowOpensDirectoriesAndAddsTheListedOne()
     {
-        TestSupport::AppDir app;
         MainFixture f;
         QTemporaryDir dir;
         TestSupport::WriteSong(dir.path() + "/one/two/b.mp3", "Second", "Band");
         TestSupport::WriteSong(dir.path() + "/one/a.mp3", "First", "Band");
         f.main->cmd_addmp3->click();
         frm_addsongs &w = Window<frm_addsongs>();
-        QVERIFY(w.isVisible());
         QCOMPARE(w.pos(), f.main->pos() + QPoint(100, 0));
         w.DirectoryListBox->SetPath(dir.path());
-
         QTest::mouseClick(w.DirectoryListBox->viewport(), Qt::LeftButton, {}, choose(*w.DirectoryListBox, "one"));
         QTRY_COMPARE(w.DirectoryListBox->Path(), dir.path() + "/one");
-        choose(*w.DirectoryListBox, "two");
-        QTest::keyClick(w.DirectoryListBox, Qt::Key_Return);
-        QCOMPARE(w.Text_Path->text(), dir.path() + "/one/two");
-        choose(*w.DirectoryListBox, "..");
-        QTest::keyClick(w.DirectoryListBox, Qt::Key_Return);
-        QCOMPARE(w.DirectoryListBox->Path(), dir.path() + "/one");
+        for (const char *entry : {"two", ".."}) {
+            choose(*w.DirectoryListBox, entry);
+            QTest::keyClick(w.DirectoryListBox, Qt::Key_Return);
+        }
+        QCOMPARE(w.Text_Path->text(), dir.path() + "/one");
 
         // The listed path is scanned, whatever the path box shows; twice adds twice.
         w.Text_Path->setText("/nowhere");
         w.cmd_recursive->click();
         QCOMPARE(Songs.at(0).SongName, QStringLiteral("First"));
         w.cmd_recursive->click();
-        QCOMPARE(SongCount, 4);
         QCOMPARE(f.main->TreeView1->Count(), 1 + 1 + 4);
         QCOMPARE(f.main->Label_TotalAllSongs->text(), QStringLiteral("4"));
-
         w.cmd_cancel->click();
-        QVERIFY(!w.isVisible());
         f.main->cmd_addmp3->click();
         QCOMPARE(w.DirectoryListBox->Path(), dir.path() + "/one");
-    }
 
-    void cdButtonAddsTheDriveWithoutShowingTheWindow()
-    {
-        TestSupport::AppDir app;
-        MainFixture f;
+        // The CD button adds its drive without showing the window, or says it cannot.
+        w.hide();
         TestSupport::CapturedMessages messages;
         CdDrive = "/no/such/drive";
         f.main->cmd_Cd->click();
         QCOMPARE(messages.texts, QStringList{"Drive Not Avaialible"});
-        QCOMPARE(SongCount, 0);
-
-        QTemporaryDir disc;
-        TestSupport::WriteSong(disc.path() + "/track.mp3", "Track", "Disc");
-        Platform::SetDriveRoots({disc.path()});
-        CdDrive = disc.path() + "/";
+        Platform::SetDriveRoots({dir.path() + "/one/two"});
+        CdDrive = dir.path() + "/one/two/";
         f.main->cmd_Cd->click();
+        QCOMPARE(SongCount, 5);
         QCOMPARE(messages.texts.size(), 1);
-        QCOMPARE(Songs.at(0).LongName, disc.path() + "//track.mp3");
-        QCOMPARE(Songs.at(0).Artist, QStringLiteral("Disc"));
-        QVERIFY(!Window<frm_addsongs>().isVisible());
+        QVERIFY(!w.isVisible());
     }
 };
 

@@ -1,0 +1,318 @@
+// Building the catalogue: the walk that adds files, the tags read from them, the
+// sort by the three keys, the artist tree's nodes and diagnostics, the list's rows,
+// the song count, and TagSort's choice of view.
+#include "core/catalogue/artist_tree.h"
+#include "core/catalogue/catalogue.h"
+#include "core/catalogue/scan.h"
+#include "core/catalogue/song_list.h"
+#include "core/catalogue/sort.h"
+#include "core/catalogue/tag_sort.h"
+#include "core/catalogue/tags.h"
+#include "core/state/globals.h"
+#include "support/screen_doubles.h"
+#include "support/song_files.h"
+
+#include <QCollator>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <unistd.h>
+
+using TestSupport::TagBytes;
+
+namespace {
+QStringList scan(const QString &dir)
+{
+    Functions::ScanDirectories(dir, Songs, LastSongIndex, SongCount);
+    QStringList names;
+    for (const Song &song : Songs)
+        names.append(song.LongName);
+    return names;
+}
+
+void makeFiles(const QString &root, const QStringList &names)
+{
+    for (const QString &name : names)
+        TestSupport::WriteFile(root + name, "");
+}
+
+QString keyText(const Song &s, const QString &key)
+{
+    return key == "AS" ? s.Artist + ' ' + s.SongName : key == "SA" ? s.SongName + ' ' + s.Artist : s.ShortName;
+}
+
+// The comb sort written plainly: key texts built and compared for every pair.
+void plainCombSort(std::vector<Song> &songs, const QString &key, const QCollator &collator)
+{
+    const int hi = static_cast<int>(songs.size()) - 1;
+    for (int gap = std::max(hi / 2, 1); gap != 0; gap = static_cast<int>(gap / 1.3)) {
+        for (int i = gap; i <= hi; ++i) {
+            const int j = i - gap;
+            if (collator.compare(keyText(songs[j], key), keyText(songs[i], key)) > 0) {
+                std::swap(songs[j], songs[i]);
+                if (gap == 1 && j - 1 >= 0)
+                    i = j - 1;
+            }
+        }
+    }
+}
+
+// The tree of songs with these artists, each node as its parent's key, ">", its key.
+QStringList tree(const QStringList &artists)
+{
+    Songs.clear();
+    for (const QString &artist : artists)
+        Songs.push_back(Song{"f", "p", 0, artist, "t"});
+    const auto nodes = Functions::BuildArtistTree(Songs, int16_t(std::max<qsizetype>(0, artists.size() - 1)), int16_t(artists.size()));
+    QStringList edges;
+    for (const Functions::TreeNode &node : nodes)
+        edges << (node.parent < 0 ? QString() : nodes.at(node.parent).key) + ">" + node.key;
+    return edges;
+}
+} // namespace
+
+class CatalogueTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        Songs.clear();
+        ResetSharedState();
+    }
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    void songsAreAddedBreadthFirstWithDoubledSeparator()
+    {
+        QTemporaryDir dir;
+        const QString a = dir.path() + "/A";
+        makeFiles(a, {"/B/C/c.mp3", "/B/b.mp3", "/a.mp3", "/loud.MP3", "/.hidden.mp3", "/old.mp3/in.mp3", "/demomp3"});
+        TestSupport::RecordedViews views;
+        const QStringList names = scan(a);
+        QCOMPARE(names.size(), 5);
+        QCOMPARE(QSet<QString>(names.begin(), names.begin() + 2), (QSet<QString>{a + "//a.mp3", a + "//demomp3"}));
+        QCOMPARE(QSet<QString>(names.begin() + 2, names.begin() + 4), (QSet<QString>{a + "/B//b.mp3", a + "/old.mp3//in.mp3"}));
+        QCOMPARE(names.last(), a + "/B/C//c.mp3");
+        const Song &last = Songs.at(4);
+        QCOMPARE(QStringList({last.ShortName, last.SongName, last.Artist}), QStringList({"c.mp3", "c.mp3", "Unknown"}));
+        QCOMPARE(views.calls, QStringList{"tree"});
+        // With a trailing separator the same songs are added again, after the others.
+        QCOMPARE(scan(a + "/").mid(5), names);
+    }
+
+    void linksAreFollowedOnceAndUnusableNamesSkipped()
+    {
+        QTemporaryDir dir, elsewhere;
+        const QString root = dir.path();
+        makeFiles(root, {"/top.mp3", "/sub/deep.mp3", QString::fromUtf8("/Café.mp3")});
+        makeFiles(elsewhere.path(), {"/far.mp3"});
+        QFile::link(root, root + "/sub/up");
+        QFile::link(elsewhere.path(), root + "/far1");
+        QFile::link(elsewhere.path(), root + "/far2");
+        QFile::link(root + "/nowhere", root + "/dangling.mp3");
+        // A name that is no text in the file-name encoding could not be opened again.
+        const QByteArray invalid = QFile::encodeName(root) + "/bad\xff.mp3";
+        std::fclose(std::fopen(invalid.constData(), "w"));
+        const QStringList names = scan(root);
+        std::remove(invalid.constData());
+        QCOMPARE(names.size(), 4);
+        for (const QString &name : names)
+            QVERIFY2(QFileInfo::exists(name), qPrintable(name));
+    }
+
+    void newSongsFollowOldOnesUntilTheCatalogueIsFull()
+    {
+        QTemporaryDir dir;
+        makeFiles(dir.path(), {"/1.mp3", "/2.mp3", "/3.mp3"});
+        Songs.assign(32765, Song{"f", "f", 0, "Unknown", "f"});
+        SongCount = 32765;
+        LastSongIndex = 32764;
+        TestSupport::CapturedMessages messages;
+        scan(dir.path());
+        QCOMPARE(Songs.front().LongName, QStringLiteral("f"));
+        QCOMPARE(SongCount, 32767);
+        QCOMPARE(LastSongIndex, 32766);
+        QCOMPARE(Songs.size(), 32767u);
+        QCOMPARE(messages.texts.size(), 1);
+    }
+
+    void scanAndTagPassOverPipesEmptyUnreadableAndVanishingFiles()
+    {
+        QTemporaryDir dir;
+        const QString root = dir.path();
+        for (const char *name : {"a", "b", "c"})
+            TestSupport::WriteSong(root + "/" + name + ".mp3", "Title", name);
+        makeFiles(root, {"/empty/x.mp3", "/locked/in.mp3"});
+        // Root lists unreadable directories; for anyone else this one is passed over.
+        if (::geteuid() != 0)
+            QFile::setPermissions(root + "/locked", {});
+        else
+            QFile::remove(root + "/locked/in.mp3");
+        TestSupport::MakePipe(root + "/pipe.mp3");
+        TestSupport::CapturedMessages capture;
+        const QStringList names = scan(root);
+        QFile::setPermissions(root + "/locked", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(names.size(), 4);
+        // Between the scan and the tag pass one file is deleted and one becomes a pipe.
+        QFile::remove(root + "/a.mp3");
+        QFile::remove(root + "/b.mp3");
+        TestSupport::MakePipe(root + "/b.mp3");
+        Functions::TagSongs(Songs, LastSongIndex, SongCount);
+        QStringList tagged;
+        for (const Song &song : Songs)
+            tagged << song.LongName.mid(root.size()) + ": " + song.Artist;
+        tagged.sort();
+        QCOMPARE(tagged, (QStringList{"//a.mp3: No Artist", "//b.mp3: No Artist", "//c.mp3: c", "/empty//x.mp3: No Artist"}));
+        QVERIFY(!QFileInfo::exists(root + "/a.mp3"));
+        QCOMPARE(capture.texts, QStringList());
+    }
+
+    void tagsGiveSongNameAndArtist_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QString>("songName");
+        QTest::addColumn<QString>("artist");
+        const QByteArray filler(500, 'x');
+        QTest::newRow("exactly 128 bytes") << TagBytes("Abba", "The Band" + QByteArray(22, ' ')) << "Abba" << "The Band";
+        QTest::newRow("shorter than 128") << TagBytes("Abba", "Band").left(127) << "No SongName" << "No Artist";
+        QTest::newRow("lower-case header") << filler + TagBytes("Abba", "Band", "tag") << "No SongName" << "No Artist";
+        QTest::newRow("no tag") << filler << "No SongName" << "No Artist";
+        QTest::newRow("cut at NUL") << filler + TagBytes(QByteArray("AB\0CD", 5), "  X") << "AB" << "No Artist";
+        QTest::newRow("digits first") << filler + TagBytes("1999", "Prince") << "1999" << "Prince";
+        QTest::newRow("parenthesis first") << filler + TagBytes("(Live)", "Band") << "No SongName" << "Band";
+        QTest::newRow("accent first") << filler + TagBytes("\xe9t\xe9", "\xc9" "cole") << "No SongName" << "No Artist";
+        QTest::newRow("ISO-8859-1, tabs kept") << filler + TagBytes("Caf\xe9", "Mot\xf6rhead\t ")
+                                               << QString::fromUtf8("Café") << QString::fromUtf8("Motörhead\t");
+        QTest::newRow("missing file") << QByteArray() << "No SongName" << "No Artist";
+    }
+
+    void tagsGiveSongNameAndArtist()
+    {
+        QFETCH(QByteArray, contents);
+        QTemporaryDir dir;
+        if (!contents.isEmpty())
+            TestSupport::WriteFile(dir.filePath("song.mp3"), contents);
+        // Blanks around the stored path do not stop the file being found.
+        Songs = {Song{"song.mp3", "  " + dir.filePath("song.mp3") + " ", 0, "Unknown", "song.mp3"}};
+        Functions::TagSongs(Songs, 0, 0);
+        QCOMPARE(Songs.at(0).Artist, QStringLiteral("Unknown"));
+        Functions::TagSongs(Songs, 0, 1);
+        QTEST(Songs.at(0).SongName, "songName");
+        QTEST(Songs.at(0).Artist, "artist");
+        QCOMPARE(QFileInfo::exists(dir.filePath("song.mp3")), !contents.isEmpty());
+    }
+
+    void catalogueSortsAsTheUserReadsIt()
+    {
+        // Letters with unusual case folding, and characters outside the basic plane.
+        const QStringList words{"abba", "ABBA", "A", "AB", "a b", "Z", "élan", "Elan", "1999", "(live)", "",
+                                "ß", "SS", "ſ", "\u212A", "k", "\U00010400", "\U00010428", "\U0001D400", "\uFB00"};
+        QRandomGenerator random(7);
+        for (const char *locale : {"C", "en_US"}) {
+            QLocale::setDefault(QLocale(locale));
+            // "A Z" before "AB A": a space sorts before letters.
+            std::vector<Song> pair{Song{"", "1", 0, "AB", "A"}, Song{"", "2", 0, "A", "Z"}};
+            Functions::SortSongs(0, 1, pair, "AS");
+            QCOMPARE(pair[0].LongName, QStringLiteral("2"));
+            QCollator collator;
+            collator.setCaseSensitivity(Qt::CaseInsensitive);
+            for (const QString key : {"AS", "SA", "F", "as"}) {
+                for (int round = 0; round < 10; ++round) {
+                    std::vector<Song> songs(1 + random.bounded(300));
+                    for (std::size_t i = 0; i < songs.size(); ++i)
+                        songs[i] = Song{words[random.bounded(words.size())], QString::number(i), 0,
+                                        words[random.bounded(words.size())], words[random.bounded(words.size())]};
+                    std::vector<Song> plain = songs;
+                    // With a key that names no text nothing moves.
+                    if (key != "as")
+                        plainCombSort(plain, key, collator);
+                    Functions::SortSongs(0, static_cast<int16_t>(songs.size() - 1), songs, key);
+                    for (std::size_t i = 0; i < songs.size(); ++i)
+                        QCOMPARE(songs[i].LongName, plain[i].LongName);
+                }
+            }
+        }
+    }
+
+    void treeGroupsRunsOfAnArtist_data()
+    {
+        QTest::addColumn<QStringList>("artists");
+        QTest::addColumn<QStringList>("edges");
+        QTest::addColumn<QString>("diagnostic"); // the refused song's lines 2 and 7, or ""
+        QTest::newRow("grouped") << QStringList{"A", "A", "B"}
+                                 << QStringList{">Artist", "Artist>A", "A>Key0", "A>Key1", "Artist>B", "B>Key2"} << "";
+        QTest::newRow("a repeated run joins the first node")
+            << QStringList{"A", "B", "A", "B"}
+            << QStringList{">Artist", "Artist>A", "A>Key0", "Artist>B", "B>Key1", "A>Key2", "B>Key3"}
+            << "Artist ---->A|i --------->2";
+        QTest::newRow("named like the root") << QStringList{"B", "Artist", "Artist"}
+                                             << QStringList{">Artist", "Artist>B", "B>Key0", "Artist>Key1", "Artist>Key2"}
+                                             << "Artist ---->Artist|i --------->1";
+        QTest::newRow("case and a trailing blank differ")
+            << QStringList{"abba", "ABBA", "ABBA "}
+            << QStringList{">Artist", "Artist>abba", "abba>Key0", "Artist>ABBA", "ABBA>Key1", "Artist>ABBA ", "ABBA >Key2"} << "";
+        QTest::newRow("empty catalogue") << QStringList{} << QStringList{} << "";
+    }
+
+    void treeGroupsRunsOfAnArtist()
+    {
+        QFETCH(QString, diagnostic);
+        TestSupport::CapturedMessages messages;
+        QFETCH(QStringList, artists);
+        QTEST(tree(artists), "edges");
+        QCOMPARE(messages.texts.size(), diagnostic.isEmpty() ? 0 : 1);
+        if (!diagnostic.isEmpty()) {
+            const QStringList lines = messages.texts.at(0).split('\r');
+            QCOMPARE(lines.size(), 10);
+            QCOMPARE(lines.at(0), QStringLiteral("An Error Occured"));
+            QCOMPARE(lines.at(1) + "|" + lines.at(6), diagnostic);
+        }
+    }
+
+    void listRowsAndSongCount()
+    {
+        const std::vector<Song> songs{Song{" f.mp3 ", "/m/f.mp3", 0, "  Abba ", " Waterloo  "},
+                                      Song{"g.mp3", "/m/g.mp3", 0, "   ", "Solo\t"}};
+        QCOMPARE(Functions::SongListRows(songs, 1, 2, "AS"), (QStringList{"Abba, Waterloo", ", Solo\t"}));
+        QCOMPARE(Functions::SongListRows(songs, 1, 2, "SA"), (QStringList{"Waterloo, Abba", "Solo\t, "}));
+        QCOMPARE(Functions::SongListRows(songs, 1, 2, "F"), (QStringList{"f.mp3", "g.mp3"}));
+        QCOMPARE(Functions::SongListRows(songs, 1, 2, "f"), QStringList());
+        QCOMPARE(Functions::SongListRows(songs, 0, 0, "AS"), QStringList());
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        for (auto [count, text] : {std::pair{0, "0"}, {7, "7"}, {999, "999"}, {1000, "1,000"}, {32767, "32,767"}})
+            QCOMPARE(SongTotalText(static_cast<int16_t>(count)), QString::fromLatin1(text));
+    }
+
+    void tagSortTagsSortsAndRebuildsTheModesView_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QStringList>("rebuilt");
+        QTest::newRow("tree") << "TAS" << QStringList{"tree"};
+        QTest::newRow("song-artist list") << "LSA" << QStringList{"list SA"};
+        QTest::newRow("file list") << "LF" << QStringList{"list F"};
+        QTest::newRow("no such mode") << "tas" << QStringList{};
+    }
+
+    void tagSortTagsSortsAndRebuildsTheModesView()
+    {
+        QFETCH(QString, mode);
+        QTemporaryDir dir;
+        TestSupport::WriteSong(dir.filePath("1.mp3"), "Yes", "Beta");
+        TestSupport::WriteSong(dir.filePath("2.mp3"), "No", "Alpha");
+        Songs = {Song{"1.mp3", dir.filePath("1.mp3"), 0, "?", "?"}, Song{"2.mp3", dir.filePath("2.mp3"), 0, "?", "?"}};
+        SortBy = mode;
+        TestSupport::RecordedViews views;
+        TagSort();
+        QCOMPARE(Songs.at(0).Artist, QStringLiteral("?"));
+        SongCount = 2;
+        LastSongIndex = 1;
+        TagSort();
+        // Artist then song in every mode.
+        QCOMPARE(Songs.at(0).Artist, QStringLiteral("Alpha"));
+        QTEST(views.calls, "rebuilt");
+    }
+};
+
+QTEST_GUILESS_MAIN(CatalogueTest)
+#include "catalogue_test.moc"
