@@ -6,6 +6,17 @@
 
 namespace Platform {
 
+// The numbers failures carry, as the design's diagnostics show them.
+namespace ErrorNumber {
+constexpr int InvalidCall = 5;
+constexpr int Overflow = 6;
+constexpr int OutOfMemory = 7;
+constexpr int SubscriptOutOfRange = 9;
+constexpr int InvalidPropertyValue = 380;
+constexpr int ElementNotFound = 35601;
+constexpr int KeyNotUnique = 35602;
+} // namespace ErrorNumber
+
 struct Failure : std::exception {
     Failure(int number, QString description, QString source)
         : Number(number), Description(std::move(description)), Source(std::move(source)) {}

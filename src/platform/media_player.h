@@ -11,14 +11,17 @@ class MediaPlayer : public QObject {
 public:
     using QObject::QObject;
 
+    // The values of PlayState.
+    enum : int32_t { Stopped = 0, Paused = 1, Playing = 2 };
+    // The values of ReadyState: nothing or a failed file, loading, loaded.
+    enum : int32_t { Uninitialized = 0, Loading = 1, Loaded = 4 };
+
     // Starts loading; playback starts by itself once loaded. Returns before loading ends.
     virtual void Open(const QString &path) = 0;
-    // 4 once the opened file is fully loaded.
     virtual int32_t ReadyState() const = 0;
     virtual void Play() = 0;
     virtual void Pause() = 0;
     virtual void Stop() = 0;
-    // 1 while paused, 2 while playing.
     virtual int32_t PlayState() const = 0;
     virtual double CurrentPosition() const = 0;
     virtual void SetCurrentPosition(double seconds) = 0;
@@ -30,6 +33,8 @@ public:
 signals:
     void EndOfStream(int32_t result);
     void PlayStateChange(int32_t oldState, int32_t newState);
+    // The open file's length became known, or changed, after it was loaded.
+    void DurationChange();
 };
 
 // The real component of this system.

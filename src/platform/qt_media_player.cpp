@@ -13,20 +13,20 @@
 namespace Platform {
 
 namespace {
-constexpr int32_t Loading = 1;
-constexpr int32_t Loaded = 4;
+// Hundredths of a decibel at which the output falls silent.
 constexpr int32_t Silence = -10000;
-constexpr int DurationGrace = 1500;
+// How long a loaded file may go without a known duration before it counts as loaded.
+constexpr int DurationGraceMs = 1500;
 
 int32_t playStateOf(QMediaPlayer::PlaybackState state)
 {
     switch (state) {
     case QMediaPlayer::PausedState:
-        return 1;
+        return MediaPlayer::Paused;
     case QMediaPlayer::PlayingState:
-        return 2;
+        return MediaPlayer::Playing;
     default:
-        return 0;
+        return MediaPlayer::Stopped;
     }
 }
 } // namespace
@@ -35,7 +35,7 @@ QtMediaPlayer::QtMediaPlayer(QObject *parent)
     : MediaPlayer(parent), output_(new QAudioOutput(this)), durationGrace_(new QTimer(this))
 {
     durationGrace_->setSingleShot(true);
-    durationGrace_->setInterval(DurationGrace);
+    durationGrace_->setInterval(DurationGraceMs);
     connect(durationGrace_, &QTimer::timeout, this, [this] { MarkLoaded(); });
     NewPlayer();
 }
@@ -52,8 +52,12 @@ void QtMediaPlayer::NewPlayer()
             Fail();
     });
     connect(player_, &QMediaPlayer::durationChanged, this, [this](qint64 duration) {
-        if (!settingSource_ && duration > 0 && durationGrace_->isActive())
+        if (settingSource_ || duration <= 0)
+            return;
+        if (durationGrace_->isActive())
             MarkLoaded();
+        else if (ready_ == Loaded)
+            emit DurationChange();
     });
     connect(player_, &QMediaPlayer::playbackStateChanged, this, [this](QMediaPlayer::PlaybackState state) {
         const int32_t old = lastState_;
@@ -166,7 +170,7 @@ void QtMediaPlayer::Fail()
     failed_ = true;
     durationGrace_->stop();
     if (ready_ != Loaded)
-        ready_ = 0;
+        ready_ = Uninitialized;
 }
 
 void QtMediaPlayer::Play()
@@ -193,7 +197,7 @@ void QtMediaPlayer::Stop()
         player_->stop();
 }
 
-int32_t QtMediaPlayer::PlayState() const { return failed_ ? 0 : playStateOf(player_->playbackState()); }
+int32_t QtMediaPlayer::PlayState() const { return failed_ ? Stopped : playStateOf(player_->playbackState()); }
 
 double QtMediaPlayer::CurrentPosition() const { return player_->position() / 1000.0; }
 
@@ -215,7 +219,7 @@ double QtMediaPlayer::Duration() const { return player_->duration() / 1000.0; }
 void QtMediaPlayer::SetVolume(int32_t volume)
 {
     if (volume < Silence || volume > 0)
-        throw Failure(380, QStringLiteral("Invalid property value"), QStringLiteral("MediaPlayer"));
+        throw Failure(ErrorNumber::InvalidPropertyValue, QStringLiteral("Invalid property value"), QStringLiteral("MediaPlayer"));
     // Hundredths of a decibel below full loudness.
     output_->setVolume(volume == Silence ? 0.0f
                                          : QAudio::convertVolume(volume / 100.0f, QAudio::DecibelVolumeScale,

@@ -41,8 +41,8 @@ private:
     QAudioOutput *output_;
     QTimer *durationGrace_;
     QString file_;
-    int32_t ready_ = 0;
-    int32_t lastState_ = 0;
+    int32_t ready_ = Uninitialized;
+    int32_t lastState_ = Stopped;
     // Status signals that setSource emits while it runs are about the file it replaces.
     bool settingSource_ = false;
     bool endReported_ = false;

@@ -252,6 +252,8 @@ private slots:
         QTest::newRow("case and a trailing blank differ")
             << QStringList{"abba", "ABBA", "ABBA "}
             << QStringList{">Artist", "Artist>abba", "abba>Key0", "Artist>ABBA", "ABBA>Key1", "Artist>ABBA ", "ABBA >Key2"} << "";
+        QTest::newRow("named like a song key")
+            << QStringList{"A", "Key1", "Key1"} << QStringList{">Artist", "Artist>A", "A>Key0", "Artist>Key1", "Key1>Key1", "Key1>Key2"} << "";
         QTest::newRow("empty catalogue") << QStringList{} << QStringList{} << "";
     }
 

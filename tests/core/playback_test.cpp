@@ -1,5 +1,6 @@
 // The transport over the test player: play, pause, stop and next, the next-song
 // choice, the queue, the play command's wait, time texts and volumes.
+#include "core/catalogue/catalogue.h"
 #include "core/playback/play_control.h"
 #include "core/playback/queue.h"
 #include "core/playback/time_text.h"
@@ -45,7 +46,7 @@ struct Transport {
     {
         ResetSharedState();
         TestSupport::SetCatalogue({{"A", "a1", "/m/a1.mp3"}, {"A", "a2", "/m/a2.mp3"}, {"B", "b1", "/m/b1.mp3"},
-                                   {"C", " c1", "/m/c1.mp3"}});
+                                   {"C\t", " c1", " /m/c1.mp3\t "}});
     }
     void queue(std::initializer_list<int> indices)
     {
@@ -205,7 +206,10 @@ private slots:
         RemoveFromQueue(1);
         RemoveFromQueue(7);
         SwapQueueEntries(1);
-        QCOMPARE(t.screen.rows, (QStringList{"A - a1", "C - c1", "B - b1"}));
+        // Only spaces are trimmed, from the row texts as from the chosen song's path.
+        QCOMPARE(t.screen.rows, (QStringList{"A - a1", "C\t - c1", "B - b1"}));
+        SelectSong(3);
+        QCOMPARE(SelectedSong.LongName, QStringLiteral("/m/c1.mp3\t"));
         QCOMPARE(Qlist.at(1).Index, 3);
         EmptyQueue();
         QCOMPARE(Qlist.at(0).Index, EmptiedSentinelIndex);

@@ -173,6 +173,28 @@ private slots:
         QCOMPARE(f.player->opened.last(), QStringLiteral("/m/c2.mp3"));
     }
 
+    void viewsActOnTheSelectedNodeOrRowWhereverTheDoubleClickLands()
+    {
+        MainFixture f;
+        fourSongs();
+        f.main->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.main.get()));
+        auto *tree = f.main->TreeView1;
+        tree->Select(tree->SongNode(2));
+        QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, QPoint(5, tree->viewport()->height() - 3));
+        QCOMPARE(f.player->opened, QStringList{"/m/c1.mp3"});
+        tree->hide();
+        f.main->List1->show();
+        // A row made current without being selected, as on taking the focus, is not chosen.
+        f.main->List1->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+        f.main->List1_KeyPress(13);
+        QTest::mouseDClick(f.main->List1->viewport(), Qt::LeftButton, {}, QPoint(5, f.main->List1->viewport()->height() - 3));
+        QCOMPARE(f.player->opened.size(), 1);
+        f.main->List1->setCurrentRow(3);
+        QTest::mouseDClick(f.main->List1->viewport(), Qt::LeftButton, {}, QPoint(5, f.main->List1->viewport()->height() - 3));
+        QCOMPARE(f.player->opened.last(), QStringLiteral("/m/c2.mp3"));
+    }
+
     void expandCollapseAndClear()
     {
         MainFixture f;
@@ -244,8 +266,10 @@ private slots:
         QCOMPARE(slider->maximum(), 185);
         f.player->Open("/m/b.mp3");
         QCOMPARE(f.main->label_totaltime->text(), QStringLiteral("0:00"));
+        // A length the player learns only after the file was loaded is shown then.
         f.player->duration = 200;
-        f.player->Open("/m/c.mp3");
+        emit f.player->DurationChange();
+        QCOMPARE(f.main->label_totaltime->text(), QStringLiteral("3:20"));
         // The timer moves a held slider but never seeks; the user's odd seconds do.
         slider->setSliderDown(true);
         slider->setSliderPosition(37);
@@ -317,8 +341,11 @@ private slots:
             QVERIFY(options.text_FontSize->hasFocus());
             QTest::mouseClick(options.cmd_Close, Qt::LeftButton);
             QTest::mouseClick(options.cmd_Save, Qt::LeftButton);
-            QCOMPARE(capture.texts.size(), 3);
+            QTest::mouseClick(options.Opt_Sort_LSA, Qt::LeftButton);
+            QCOMPARE(capture.texts.size(), 4);
             QVERIFY(options.isVisible() && options.text_FontSize->hasFocus());
+            QVERIFY(options.Opt_Sort_TAS->isChecked());
+            QCOMPARE(SortBy, QStringLiteral("TAS"));
             QVERIFY(!QFileInfo::exists(dir.file("Korvel.ini")));
         }
         QTEST(options.text_FontSize->text(), "shown");

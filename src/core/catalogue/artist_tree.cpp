@@ -1,6 +1,7 @@
 #include "core/catalogue/artist_tree.h"
 
 #include "core/state/screen.h"
+#include "platform/failure.h"
 
 #include <QHash>
 #include <QStringList>
@@ -23,29 +24,36 @@ QString Diagnostic(const Song &song, int i)
         QStringLiteral("LongName -->") + song.LongName,
         QStringLiteral("Id -------->") + QString::number(song.Id),
         QStringLiteral("i --------->") + QString::number(i),
-        QStringLiteral("Err.Number->35602"),
+        QStringLiteral("Err.Number->") + QString::number(Platform::ErrorNumber::KeyNotUnique),
         QStringLiteral("Err.Desc--->Key is not unique in collection"),
         QStringLiteral("Err.Source->TreeView1"),
     }.join(QLatin1Char('\r'));
 }
 
+// Song keys and artist keys are kept apart, so that an artist named like a song
+// key is an artist like any other; the root's key is an artist key.
 class Builder {
 public:
     explicit Builder(std::vector<TreeNode> &nodes) : nodes_(nodes) {}
 
-    // Adds a node under the node keyed `parent`; false when its key is taken.
-    bool Add(const QString &parent, const QString &key, const QString &text, int song)
+    // Adds the root or an artist node; false when the key is taken.
+    bool AddArtist(const QString &key, const QString &text)
     {
-        if (keys_.contains(key))
+        if (artists_.contains(key))
             return false;
-        keys_.insert(key, static_cast<int>(nodes_.size()));
-        nodes_.push_back({parent.isNull() ? -1 : keys_.value(parent), key, text, song});
+        artists_.insert(key, static_cast<int>(nodes_.size()));
+        nodes_.push_back({nodes_.empty() ? -1 : 0, key, text, -1});
         return true;
+    }
+
+    void AddSong(const QString &artist, int index, const QString &text)
+    {
+        nodes_.push_back({artists_.value(artist), SongKey(index), text, index});
     }
 
 private:
     std::vector<TreeNode> &nodes_;
-    QHash<QString, int> keys_;
+    QHash<QString, int> artists_;
 };
 } // namespace
 
@@ -66,18 +74,17 @@ std::vector<TreeNode> BuildArtistTree(const std::vector<Song> &songs, int16_t la
     };
 
     QString current = songs.front().Artist;
-    tree.Add(QString(), RootKey, QStringLiteral("Artists"), -1);
-    if (!tree.Add(RootKey, current, current, -1))
+    tree.AddArtist(RootKey, QStringLiteral("Artists"));
+    if (!tree.AddArtist(current, current))
         refused(0);
     for (int i = 0; i <= last; ++i) {
         const Song &song = songs[static_cast<std::size_t>(i)];
         if (song.Artist != current) {
             current = song.Artist;
-            if (!tree.Add(RootKey, current, current, -1))
+            if (!tree.AddArtist(current, current))
                 refused(i);
         }
-        if (!tree.Add(current, SongKey(i), song.SongName, i))
-            refused(i);
+        tree.AddSong(current, i, song.SongName);
     }
     return nodes;
 }

@@ -21,9 +21,10 @@ struct TreeNode {
 QString SongKey(int index);
 
 // The nodes of songs 0..lastIndex in the order they are added, each after its
-// parent; the root first. Empty for an empty catalogue. A node whose key is taken
-// is not added: the first such failure of a build is shown in a diagnostic message,
-// and the build goes on (the songs of a refused artist join the node that has its key).
+// parent; the root first. Empty for an empty catalogue. An artist node whose key is
+// taken (by an earlier run of the artist, or by the root for an artist named
+// "Artist") is not added: the first such failure of a build is shown in a diagnostic
+// message, and the run's songs join the node that has the key.
 std::vector<TreeNode> BuildArtistTree(const std::vector<Song> &songs, int16_t lastIndex, int16_t count);
 
 } // namespace Functions

@@ -17,7 +17,7 @@ void LoadWait::EventLoopRound(int ms)
 void LoadWait::Until(const MediaPlayer &player)
 {
     ++depth_;
-    for (int waited = 0; player.ReadyState() != Loaded && waited != LimitMs; waited += RoundMs)
+    for (int waited = 0; player.ReadyState() != MediaPlayer::Loaded && waited != LimitMs; waited += RoundMs)
         round_(RoundMs);
     --depth_;
 }

@@ -6,7 +6,7 @@
 class MediaPlayer;
 
 // Lets the event loop run, in rounds of 100 ms, until the player reports the file
-// loaded (ready state 4), for at most 40 rounds (about four seconds); a timeout is
+// loaded, for at most 40 rounds (about four seconds); a timeout is
 // not reported and the play command goes on.
 //
 // Re-entrancy: the events handled during a round may start another play command,
@@ -18,7 +18,6 @@ class LoadWait {
 public:
     static constexpr int RoundMs = 100;
     static constexpr int LimitMs = 4000;
-    static constexpr int Loaded = 4;
 
     // One round: lets the event loop run for `ms` milliseconds. Tests pass a round
     // of their own, so that no test waits on the clock.

@@ -4,6 +4,7 @@
 #include "core/playback/volume.h"
 #include "core/state/describe_failure.h"
 #include "core/state/globals.h"
+#include "core/state/screen.h"
 #include "platform/media_player.h"
 
 #include <QLoggingCategory>
@@ -13,8 +14,6 @@
 namespace {
 Q_LOGGING_CATEGORY(transportLog, "korvel.transport")
 
-constexpr int32_t Paused = 1;
-constexpr int32_t Playing = 2;
 } // namespace
 
 PlayControl::PlayControl(MediaPlayer &player, TransportScreen &screen, LoadWait::Round round)
@@ -73,14 +72,14 @@ void PlayControl::Next()
 
 void PlayControl::Pause()
 {
-    if (player_.PlayState() == Playing)
+    if (player_.PlayState() == MediaPlayer::Playing)
         player_.Pause();
 }
 
 void PlayControl::Stop()
 {
     const int32_t state = player_.PlayState();
-    if (state == Paused || state == Playing) {
+    if (state == MediaPlayer::Paused || state == MediaPlayer::Playing) {
         player_.Stop();
         player_.SetCurrentPosition(0);
     }
@@ -93,6 +92,14 @@ void PlayControl::EndOfStream()
     // same song again: the end waits until no play command waits any more.
     if (wait_.Active()) {
         endedWhileLoading_ = player_.FileName();
+        return;
+    }
+    // While a long operation changes the catalogue the next song waits for it to end.
+    if (ProgressReport::Running()) {
+        QTimer::singleShot(LoadWait::RoundMs, &player_, [this, ended = player_.FileName()] {
+            if (player_.FileName() == ended)
+                EndOfStream();
+        });
         return;
     }
     Next();

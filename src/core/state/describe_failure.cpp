@@ -7,16 +7,17 @@
 
 Platform::Failure DescribeFailure(const std::exception &error)
 {
+    namespace Number = Platform::ErrorNumber;
     const QString source = QStringLiteral("Korvel");
     if (auto f = dynamic_cast<const Platform::Failure *>(&error))
         return *f;
     if (dynamic_cast<const std::out_of_range *>(&error))
-        return {9, QStringLiteral("Subscript out of range"), source};
+        return {Number::SubscriptOutOfRange, QStringLiteral("Subscript out of range"), source};
     if (dynamic_cast<const CounterOverflow *>(&error))
-        return {6, QStringLiteral("Overflow"), source};
+        return {Number::Overflow, QStringLiteral("Overflow"), source};
     if (dynamic_cast<const std::bad_alloc *>(&error))
-        return {7, QStringLiteral("Out of memory"), source};
-    return {5, QString::fromLocal8Bit(error.what()), source};
+        return {Number::OutOfMemory, QStringLiteral("Out of memory"), source};
+    return {Number::InvalidCall, QString::fromLocal8Bit(error.what()), source};
 }
 
 QString FailureLine(const std::exception &error)

@@ -58,12 +58,23 @@ Views &views()
 
 } // namespace Screen
 
+namespace {
+int runningReports = 0;
+} // namespace
+
 ProgressReport::ProgressReport(const QString &activity, const QString &current, const QString &total)
 {
+    ++runningReports;
     Screen::progress().Show(activity, current, total);
 }
 
-ProgressReport::~ProgressReport() { Screen::progress().Unload(); }
+ProgressReport::~ProgressReport()
+{
+    Screen::progress().Unload();
+    --runningReports;
+}
+
+bool ProgressReport::Running() { return runningReports > 0; }
 
 void ProgressReport::SetCurrent(const QString &text) { Screen::progress().SetCurrent(text); }
 

@@ -59,6 +59,9 @@ class ProgressReport {
 public:
     ProgressReport(const QString &activity, const QString &current, const QString &total);
     ~ProgressReport();
+    // Whether a long operation shows its progress now. While one does, only the
+    // window system's drawing may interrupt it, and nothing may start a song.
+    static bool Running();
     ProgressReport(const ProgressReport &) = delete;
     ProgressReport &operator=(const ProgressReport &) = delete;
 

@@ -21,7 +21,8 @@ Node *SongNodeOf(const Kit::KeyedTree &tree, int index)
 {
     Node *node = tree.SongNode(index);
     if (!node || !node->parent())
-        throw Platform::Failure(35601, QStringLiteral("Element not found"), QStringLiteral("TreeView1"));
+        throw Platform::Failure(Platform::ErrorNumber::ElementNotFound, QStringLiteral("Element not found"),
+                                QStringLiteral("TreeView1"));
     return node;
 }
 } // namespace
@@ -43,7 +44,8 @@ void Main::MarkCurrentSong()
 {
     if (SortBy != QLatin1String("TAS")) {
         if (CurrentSong.Index < -1 || CurrentSong.Index >= List1->count())
-            throw Platform::Failure(380, QStringLiteral("Invalid property value"), QStringLiteral("List1"));
+            throw Platform::Failure(Platform::ErrorNumber::InvalidPropertyValue, QStringLiteral("Invalid property value"),
+                                    QStringLiteral("List1"));
         List1->setCurrentRow(CurrentSong.Index);
         return;
     }

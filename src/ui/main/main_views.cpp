@@ -10,6 +10,7 @@
 #include "ui/kit/busy_cursor.h"
 #include "ui/kit/key_codes.h"
 #include "ui/kit/keyed_tree.h"
+#include "ui/kit/selected_row.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -99,11 +100,11 @@ void Main::TreeView1_KeyPress(int keyAscii)
         cmd_next_Click();
 }
 
-void Main::List1_Click() { SelectSong(List1->currentRow()); }
+void Main::List1_Click() { SelectSong(Kit::SelectedRow(*List1)); }
 
 void Main::List1_DblClick()
 {
-    if (SelectSong(List1->currentRow()))
+    if (SelectSong(Kit::SelectedRow(*List1)))
         PlayOrQueue();
 }
 

@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QSlider>
@@ -177,9 +178,7 @@ void Main::ConnectEvents()
     connect(cmd_clear, &QPushButton::clicked, this, &Main::cmd_clear_Click);
     connect(cmd_expand, &QPushButton::clicked, this, &Main::cmd_expand_Click);
     connect(cmd_shrink, &QPushButton::clicked, this, &Main::cmd_shrink_Click);
-    connect(TreeView1, &QTreeWidget::itemDoubleClicked, this, &Main::TreeView1_DblClick);
-    connect(List1, &QListWidget::currentRowChanged, this, &Main::List1_Click);
-    connect(List1, &QListWidget::itemDoubleClicked, this, &Main::List1_DblClick);
+    connect(List1, &QListWidget::itemSelectionChanged, this, &Main::List1_Click);
 
     connect(cmd_Q, &QPushButton::clicked, this, &Main::cmd_Q_Click);
     connect(cmd_addmp3, &QPushButton::clicked, this, &Main::cmd_addmp3_Click);
@@ -199,13 +198,25 @@ void Main::ConnectEvents()
     connect(Slider_vol, &QSlider::valueChanged, this, &Main::Slider_vol_Change);
     connect(MediaPlayer1, &MediaPlayer::PlayStateChange, this, &Main::MediaPlayer1_PlayStateChange);
     connect(MediaPlayer1, &MediaPlayer::EndOfStream, this, [this] { transport_->EndOfStream(); });
+    // A length known only after the file was loaded still reaches the display.
+    connect(MediaPlayer1, &MediaPlayer::DurationChange, this, [this] {
+        if (MediaPlayer1->FileName() == LastFileName)
+            ShowTotalTime();
+    });
 
-    // Key preview: the window sees keys before the focused control does.
+    // Key preview: the window sees keys before the focused control does; and a double
+    // click acts on the selected node or row wherever it lands in a view.
     qApp->installEventFilter(this);
 }
 
 bool Main::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::MouseButtonDblClick && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        if (watched == TreeView1->viewport())
+            TreeView1_DblClick();
+        else if (watched == List1->viewport())
+            List1_DblClick();
+    }
     if (event->type() == QEvent::KeyPress && watched == QApplication::focusWidget()) {
         auto *widget = static_cast<QWidget *>(watched);
         if (widget->window() == this) {

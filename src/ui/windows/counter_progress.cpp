@@ -3,14 +3,23 @@
 #include "ui/windows/counter_window.h"
 #include "ui/windows/windows.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QWindow>
 
 namespace {
 // Repainting more often than a display refreshes shows nothing more and would
 // dominate the cost of a long load; the boxes take their texts only when painted,
 // as setting a text box's text costs about as much as reading a song's tag.
 constexpr qint64 RepaintIntervalMs = 20;
+// How long a newly shown window may take to be exposed before the work goes on.
+constexpr qint64 ExposeWaitMs = 500;
+// The work lets the window system expose and paint its windows, but handles no
+// clicks, keys or timers until it is over.
+constexpr auto WindowSystemOnly = QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers;
+
+bool IsExposed(const QWidget &window) { return window.windowHandle() && window.windowHandle()->isExposed(); }
 } // namespace
 
 void CounterProgress::Show(const QString &activity, const QString &current, const QString &total)
@@ -20,6 +29,11 @@ void CounterProgress::Show(const QString &activity, const QString &current, cons
     frm_Counter &counter = Window<frm_Counter>();
     counter.Label1->setText(activity);
     counter.show();
+    // A new window is drawn only once the window system has exposed it.
+    QElapsedTimer waited;
+    waited.start();
+    while (!IsExposed(counter) && waited.elapsed() < ExposeWaitMs)
+        QCoreApplication::processEvents(WindowSystemOnly, RepaintIntervalMs);
     Repaint();
 }
 
@@ -55,6 +69,7 @@ void CounterProgress::Repaint()
     counter.text_current->setText(current_);
     counter.text_Total->setText(total_);
     counter.repaint();
+    QCoreApplication::processEvents(WindowSystemOnly);
     sinceRepaint_.start();
     dirty_ = false;
 }

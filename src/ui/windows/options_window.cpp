@@ -56,6 +56,7 @@ frm_Options::frm_Options(QWidget *parent) : QWidget(parent, Qt::Window)
     auto *group = new QButtonGroup(this);
     for (QRadioButton *option : {Opt_Sort_TAS, Opt_Sort_LAS, Opt_Sort_LSA, Opt_Sort_LF}) {
         group->addButton(option);
+        option->installEventFilter(this);
         connect(option, &QRadioButton::clicked, this, [this, option] { SelectMode(option); });
     }
     for (QLineEdit *box : {text_CdDrive, text_FontSize, text_SongsStartDir})
@@ -169,6 +170,11 @@ bool frm_Options::ValidateFocusedBox()
 
 bool frm_Options::eventFilter(QObject *watched, QEvent *event)
 {
+    // A mode button validates the box being edited before it takes the click, as Save
+    // and Close do: a refused value keeps the focus and the click never happens.
+    const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (press && qobject_cast<QRadioButton *>(watched) && !ValidateFocusedBox())
+        return true;
     if (event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent *>(event)->reason();
         QWidget *next = QApplication::focusWidget();

@@ -1,0 +1,80 @@
+// The progress window on a real X display: while a long addition runs, the window is
+// exposed and the screen shows what it draws, its activity word and counts included.
+#include "core/catalogue/scan.h"
+#include "core/state/globals.h"
+#include "support/song_files.h"
+#include "support/test_app.h"
+#include "support/ui/main_fixture.h"
+#include "support/ui/x_display.h"
+#include "ui/windows/counter_window.h"
+#include "ui/windows/windows.h"
+
+#include <QLabel>
+#include <QScreen>
+#include <QtTest>
+
+namespace {
+// Passes the progress on to the window, and looks at the screen once the counts move.
+struct Watcher : Screen::Progress {
+    Screen::Progress *window = Screen::AttachProgress(this);
+    int updates = 0;
+    bool exposed = false;
+    QString activity;
+    QImage onScreen, drawn;
+
+    ~Watcher() override { Screen::AttachProgress(window); }
+    void Show(const QString &a, const QString &c, const QString &t) override { window->Show(a, c, t); }
+    void SetTotal(const QString &text) override { window->SetTotal(text); }
+    void Unload() override { window->Unload(); }
+    void SetCurrent(const QString &text) override
+    {
+        window->SetCurrent(text);
+        if (++updates != 1000)
+            return;
+        frm_Counter &counter = Window<frm_Counter>();
+        exposed = counter.windowHandle()->isExposed();
+        activity = counter.Label1->text();
+        const QRect area(counter.mapToGlobal(QPoint(0, 0)), counter.size());
+        onScreen = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
+        drawn = counter.grab().toImage();
+    }
+};
+} // namespace
+
+class ProgressWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void theWindowIsDrawnWhileTheWorkGoesOn()
+    {
+        QTemporaryDir library;
+        for (int i = 0; i < 3000; ++i)
+            TestSupport::WriteFile(library.filePath(QStringLiteral("d%1/s%2.mp3").arg(i % 30).arg(i)), "");
+        TestSupport::MainFixture f;
+        f.main->show();
+        Watcher watcher;
+        Functions::ScanDirectories(library.path(), Songs, LastSongIndex, SongCount);
+        QCOMPARE(watcher.activity, QStringLiteral("Adding Files"));
+        QVERIFY(watcher.exposed);
+        QCOMPARE(watcher.onScreen.size(), watcher.drawn.size());
+        // The screen holds the window's own drawing (a window never drawn would be black).
+        int same = 0;
+        for (int y = 0; y < watcher.drawn.height(); ++y)
+            for (int x = 0; x < watcher.drawn.width(); ++x)
+                same += watcher.onScreen.pixel(x, y) == watcher.drawn.pixel(x, y);
+        QVERIFY2(same > watcher.drawn.width() * watcher.drawn.height() * 95 / 100, qPrintable(QString::number(same)));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    TestSupport::XDisplay display;
+    if (!display.ok())
+        return 0;
+    qputenv("DISPLAY", display.name().toLocal8Bit());
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    QApplication app(argc, argv);
+    ProgressWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "progress_window_test.moc"
