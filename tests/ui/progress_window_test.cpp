@@ -24,11 +24,10 @@ struct Watcher : Screen::Progress {
 
     ~Watcher() override { Screen::AttachProgress(window); }
     void Show(const QString &a, const QString &c, const QString &t) override { window->Show(a, c, t); }
-    void SetTotal(const QString &text) override { window->SetTotal(text); }
     void Unload() override { window->Unload(); }
-    void SetCurrent(const QString &text) override
+    void SetCounts(const QString &current, const QString &total) override
     {
-        window->SetCurrent(text);
+        window->SetCounts(current, total);
         if (++updates != 1000)
             return;
         frm_Counter &counter = Window<frm_Counter>();

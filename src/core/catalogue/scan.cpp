@@ -56,8 +56,7 @@ bool Walk(const QString &startDir, std::vector<Song> &songs, int16_t &lastIndex,
                 return false;
             }
             const QString shown = QString::number(++added);
-            progress.SetCurrent(shown);
-            progress.SetTotal(shown);
+            progress.SetCounts(shown, shown);
         }
     }
     return true;

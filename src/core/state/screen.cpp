@@ -9,8 +9,7 @@ namespace {
 class NoProgress : public Progress {
 public:
     void Show(const QString &, const QString &, const QString &) override {}
-    void SetCurrent(const QString &) override {}
-    void SetTotal(const QString &) override {}
+    void SetCounts(const QString &, const QString &) override {}
     void Unload() override {}
 };
 
@@ -62,7 +61,7 @@ namespace {
 int runningReports = 0;
 } // namespace
 
-ProgressReport::ProgressReport(const QString &activity, const QString &current, const QString &total)
+ProgressReport::ProgressReport(const QString &activity, const QString &current, const QString &total) : total_(total)
 {
     ++runningReports;
     Screen::progress().Show(activity, current, total);
@@ -76,6 +75,10 @@ ProgressReport::~ProgressReport()
 
 bool ProgressReport::Running() { return runningReports > 0; }
 
-void ProgressReport::SetCurrent(const QString &text) { Screen::progress().SetCurrent(text); }
+void ProgressReport::SetCurrent(const QString &text) { Screen::progress().SetCounts(text, total_); }
 
-void ProgressReport::SetTotal(const QString &text) { Screen::progress().SetTotal(text); }
+void ProgressReport::SetCounts(const QString &current, const QString &total)
+{
+    total_ = total;
+    Screen::progress().SetCounts(current, total);
+}

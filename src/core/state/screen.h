@@ -13,8 +13,8 @@ class Progress {
 public:
     virtual ~Progress() = default;
     virtual void Show(const QString &activity, const QString &current, const QString &total) = 0;
-    virtual void SetCurrent(const QString &text) = 0;
-    virtual void SetTotal(const QString &text) = 0;
+    // Both numbers at once, so that the window never shows one ahead of the other.
+    virtual void SetCounts(const QString &current, const QString &total) = 0;
     virtual void Unload() = 0;
 };
 
@@ -66,5 +66,8 @@ public:
     ProgressReport &operator=(const ProgressReport &) = delete;
 
     void SetCurrent(const QString &text);
-    void SetTotal(const QString &text);
+    void SetCounts(const QString &current, const QString &total);
+
+private:
+    QString total_;
 };

@@ -47,8 +47,7 @@ void LoadPlaylist(const QString &path, std::vector<Song> &songs, int16_t &lastIn
                     return;
             }
             const QString read = QString::number(count);
-            progress.SetCurrent(read);
-            progress.SetTotal(read);
+            progress.SetCounts(read, read);
         }
     } catch (const CounterOverflow &) {
         // The catalogue is full: keep the 32,767 songs read.

@@ -33,6 +33,7 @@ void DirectoryListBox::SetPath(const QString &path)
         dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase | QDir::LocaleAware);
     for (const QString &name : names)
         addItem(new QListWidgetItem(folder, name));
+    scrollToTop();
     emit Change();
 }
 

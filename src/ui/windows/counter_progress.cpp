@@ -37,16 +37,13 @@ void CounterProgress::Show(const QString &activity, const QString &current, cons
     Repaint();
 }
 
-void CounterProgress::SetCurrent(const QString &text)
+void CounterProgress::SetCounts(const QString &current, const QString &total)
 {
-    current_ = text;
-    Changed();
-}
-
-void CounterProgress::SetTotal(const QString &text)
-{
-    total_ = text;
-    Changed();
+    current_ = current;
+    total_ = total;
+    dirty_ = true;
+    if (sinceRepaint_.elapsed() >= RepaintIntervalMs)
+        Repaint();
 }
 
 void CounterProgress::Unload()
@@ -54,13 +51,6 @@ void CounterProgress::Unload()
     if (dirty_ && WindowExists<frm_Counter>())
         Repaint();
     UnloadWindow<frm_Counter>();
-}
-
-void CounterProgress::Changed()
-{
-    dirty_ = true;
-    if (sinceRepaint_.elapsed() >= RepaintIntervalMs)
-        Repaint();
 }
 
 void CounterProgress::Repaint()

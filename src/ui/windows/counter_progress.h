@@ -10,12 +10,10 @@
 class CounterProgress : public Screen::Progress {
 public:
     void Show(const QString &activity, const QString &current, const QString &total) override;
-    void SetCurrent(const QString &text) override;
-    void SetTotal(const QString &text) override;
+    void SetCounts(const QString &current, const QString &total) override;
     void Unload() override;
 
 private:
-    void Changed();
     void Repaint();
 
     QElapsedTimer sinceRepaint_;
