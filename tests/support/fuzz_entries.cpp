@@ -7,8 +7,10 @@
 #include "core/storage/settings.h"
 #include "platform/app_dir.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cmath>
@@ -40,14 +42,18 @@ void Prepare()
         static char *argv[] = {name, nullptr};
         new QCoreApplication(argc, argv);
     }
-    directory = new QTemporaryDir;
+    // A file system in memory, where there is one, keeps the disk out of every run.
+    const QString memory = QStringLiteral("/dev/shm");
+    directory = QFileInfo(memory).isWritable() ? new QTemporaryDir(memory + "/korvel-fuzz-XXXXXX") : new QTemporaryDir;
     Platform::SetApplicationDirectory(directory->path());
 }
 
 void Playlist(const QByteArray &bytes)
 {
-    const QString path = WriteInput("playlist0.txt", bytes);
-    Functions::LoadPlaylist(path, Songs, LastSongIndex, SongCount);
+    QBuffer file;
+    file.setData(bytes);
+    file.open(QIODevice::ReadOnly);
+    Functions::LoadPlaylist(file, Songs, LastSongIndex, SongCount);
     if (SongCount < 0 || (SongCount > 0 && LastSongIndex != SongCount - 1) ||
         Songs.size() < static_cast<std::size_t>(SongCount))
         throw std::logic_error("the catalogue's counters disagree after a load");
@@ -77,8 +83,10 @@ void Time(const QByteArray &bytes)
 
 void Settings(const QByteArray &bytes)
 {
-    WriteInput("Korvel.ini", bytes);
-    Functions::ReadSettings();
+    QBuffer file;
+    file.setData(bytes);
+    file.open(QIODevice::ReadOnly);
+    Functions::ReadSettings(&file);
     if (SortBy.isEmpty() || CdDrive.isEmpty() || SongsStartDir.isEmpty() || FontSize == 0)
         throw std::logic_error("a setting was left without its default");
 }

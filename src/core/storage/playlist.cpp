@@ -33,12 +33,15 @@ bool SavePlaylist(const QString &fileName, const std::vector<Song> &songs, int16
 void LoadPlaylist(const QString &path, std::vector<Song> &songs, int16_t &lastIndex, int16_t &count)
 {
     QFile file;
-    if (!Platform::OpenRegularFile(file, path))
-        return;
+    if (Platform::OpenRegularFile(file, path))
+        LoadPlaylist(file, songs, lastIndex, count);
+}
+
+void LoadPlaylist(QIODevice &file, std::vector<Song> &songs, int16_t &lastIndex, int16_t &count)
+{
     FieldReader reader(file);
     count = 0;
-    ProgressReport progress(QStringLiteral("Loading Play List"), QStringLiteral("0"),
-                      GroupedNumber(lastIndex));
+    ProgressReport progress(QStringLiteral("Loading Play List"), QStringLiteral("0"), GroupedNumber(lastIndex));
     try {
         while (!reader.AtEnd()) {
             Song &song = AppendSong(songs, lastIndex, count);

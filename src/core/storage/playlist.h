@@ -3,6 +3,7 @@
 
 #include "core/state/song.h"
 
+#include <QIODevice>
 #include <QString>
 #include <cstdint>
 #include <vector>
@@ -18,5 +19,7 @@ bool SavePlaylist(const QString &fileName, const std::vector<Song> &songs, int16
 // A file that cannot be opened, or that is no regular file (a pipe, a directory),
 // changes nothing; a read error or the 32,768th song ends the load with what was read.
 void LoadPlaylist(const QString &path, std::vector<Song> &songs, int16_t &lastIndex, int16_t &count);
+// The same from a device open for reading.
+void LoadPlaylist(QIODevice &file, std::vector<Song> &songs, int16_t &lastIndex, int16_t &count);
 
 } // namespace Functions

@@ -47,15 +47,19 @@ QByteArray Line(const QString &key, const QByteArray &value) { return QuotedFiel
 
 SlotNames ReadSettings()
 {
+    QFile file;
+    return ReadSettings(Platform::OpenRegularFile(file, Platform::ApplicationFile(SettingsFile)) ? &file : nullptr);
+}
+
+SlotNames ReadSettings(QIODevice *file)
+{
     SortBy.clear();
     CdDrive.clear();
     FontSize = 0;
     SongsStartDir.clear();
     SlotNames names;
-
-    QFile file;
-    if (Platform::OpenRegularFile(file, Platform::ApplicationFile(SettingsFile))) {
-        FieldReader reader(file);
+    if (file) {
+        FieldReader reader(*file);
         QString key;
         QString value;
         while (!reader.AtEnd() && reader.Next(key) == FieldReader::Status::Ok &&

@@ -1,6 +1,7 @@
 // Korvel.ini: the view-and-sort mode, CD drive, font size, start directory and slot names.
 #pragma once
 
+#include <QIODevice>
 #include <QString>
 #include <array>
 #include <optional>
@@ -17,6 +18,8 @@ namespace Functions {
 // default when the file lacks it (a missing file gives all four), and returns the
 // slot names it holds.
 SlotNames ReadSettings();
+// The same from a device open for reading; null stands for a missing file.
+SlotNames ReadSettings(QIODevice *file);
 
 // Writes the ten lines of Korvel.ini from the four settings and `slotNames`;
 // on failure the old file stays and the user is told.
