@@ -115,12 +115,10 @@ private slots:
              [&] {
                  if (!main.List1->isHidden()) {
                      main.List1->setCurrentRow(below(main.List1->count()));
-                     if (QListWidgetItem *item = main.List1->currentItem())
-                         emit main.List1->itemDoubleClicked(item);
+                     main.List1_DblClick();
                  } else if (main.TreeView1->Count() > 0) {
-                     Kit::KeyedTree::Node *node = main.TreeView1->NodeAt(1 + below(main.TreeView1->Count()));
-                     main.TreeView1->Select(node);
-                     emit main.TreeView1->itemDoubleClicked(node, 0);
+                     main.TreeView1->Select(main.TreeView1->NodeAt(1 + below(main.TreeView1->Count())));
+                     main.TreeView1_DblClick();
                  }
              }},
             {"queue remove", 6, onQueueRow(queue.cmd_QueRemove)},
