@@ -1,5 +1,7 @@
 #include "core/storage/field_reader.h"
 
+#include <algorithm>
+
 namespace Functions {
 
 namespace {
@@ -7,14 +9,18 @@ constexpr int Eof = -1;
 constexpr qint64 BufferSize = 64 * 1024;
 } // namespace
 
-FieldReader::FieldReader(QIODevice &device) : device_(device), buffer_(BufferSize) {}
+// A small file gets a buffer of its own size.
+FieldReader::FieldReader(QIODevice &device)
+    : device_(device), buffer_(static_cast<std::size_t>(std::clamp<qint64>(device.size(), 1, BufferSize)))
+{
+}
 
 int FieldReader::peek()
 {
     if (pos_ == len_) {
         if (failed_)
             return Eof;
-        len_ = device_.read(buffer_.data(), BufferSize);
+        len_ = device_.read(buffer_.data(), static_cast<qint64>(buffer_.size()));
         pos_ = 0;
         if (len_ < 0) {
             failed_ = true;

@@ -34,11 +34,10 @@ void Store(const QString &key, const QString &value, SlotNames &names)
         FontSize = FontSizeValue(value);
     else if (key == QLatin1String("SongsStartDir"))
         SongsStartDir = value;
-    else {
-        for (int slot = 0; slot < QuickLoadSlots; ++slot) {
-            if (key == ListNameKey + QString::number(slot))
-                names[static_cast<std::size_t>(slot)] = value;
-        }
+    else if (key.size() == ListNameKey.size() + 1 && key.startsWith(ListNameKey)) {
+        const int slot = key.back().unicode() - u'0';
+        if (slot >= 0 && slot < QuickLoadSlots)
+            names[static_cast<std::size_t>(slot)] = value;
     }
 }
 
