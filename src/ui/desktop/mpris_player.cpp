@@ -1,0 +1,168 @@
+#include "ui/desktop/mpris_player.h"
+
+#include "core/catalogue/catalogue.h"
+#include "core/state/globals.h"
+#include "platform/media_player.h"
+#include "ui/desktop/mpris_root.h"
+#include "ui/main/main_window.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDir>
+#include <QSlider>
+#include <QTimer>
+#include <QUrl>
+#include <algorithm>
+#include <cmath>
+
+namespace Desktop {
+
+namespace {
+constexpr int32_t Paused = 1;
+constexpr int32_t Playing = 2;
+constexpr double MicrosecondsPerSecond = 1e6;
+const QString NoTrack = QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTrack");
+
+qlonglong Microseconds(double seconds) { return std::llround(seconds * MicrosecondsPerSecond); }
+} // namespace
+
+MprisPlayer::MprisPlayer(QObject *published, Main &window)
+    : QDBusAbstractAdaptor(published), window_(window), published_(ObservedProperties())
+{
+    // Neither the transport nor the player reports every change (a new current song
+    // among them); the window's tick compares what the bus last heard with the state now.
+    connect(window_.Timer1, &QTimer::timeout, this, &MprisPlayer::PublishChanges);
+}
+
+QString MprisPlayer::PlaybackStatus() const
+{
+    switch (window_.MediaPlayer1->PlayState()) {
+    case Playing:
+        return QStringLiteral("Playing");
+    case Paused:
+        return QStringLiteral("Paused");
+    default:
+        return QStringLiteral("Stopped");
+    }
+}
+
+QDBusObjectPath MprisPlayer::CurrentTrack() const
+{
+    const int index = FindSong(CurrentSong);
+    return QDBusObjectPath(index < 0 ? NoTrack : QStringLiteral("/org/korvel/song/%1").arg(index));
+}
+
+QVariantMap MprisPlayer::Metadata() const
+{
+    QVariantMap metadata{{QStringLiteral("mpris:trackid"), QVariant::fromValue(CurrentTrack())}};
+    const int index = FindSong(CurrentSong);
+    if (index < 0)
+        return metadata;
+    const Song &song = SongAt(index);
+    metadata.insert(QStringLiteral("xesam:title"), song.SongName);
+    metadata.insert(QStringLiteral("xesam:artist"), QStringList{song.Artist});
+    metadata.insert(QStringLiteral("xesam:url"), QUrl::fromLocalFile(QDir::cleanPath(song.LongName)).toString());
+    const MediaPlayer &player = *window_.MediaPlayer1;
+    if (player.FileName() == song.LongName && player.Duration() > 0)
+        metadata.insert(QStringLiteral("mpris:length"), Microseconds(player.Duration()));
+    return metadata;
+}
+
+double MprisPlayer::Volume() const
+{
+    const QSlider &slider = *window_.Slider_vol;
+    return double(slider.value() - slider.minimum()) / (slider.maximum() - slider.minimum());
+}
+
+void MprisPlayer::SetVolume(double volume)
+{
+    QSlider &slider = *window_.Slider_vol;
+    slider.setValue(slider.minimum() + std::lround(std::clamp(volume, 0.0, 1.0) * (slider.maximum() - slider.minimum())));
+}
+
+qlonglong MprisPlayer::Position() const { return Microseconds(window_.MediaPlayer1->CurrentPosition()); }
+
+bool MprisPlayer::CanGoNext() const { return SongCount > 0; }
+
+bool MprisPlayer::CanGoPrevious() const { return FindSong(PreviousSong) >= 0; }
+
+bool MprisPlayer::CanPlay() const { return SongCount > 0 || !window_.MediaPlayer1->FileName().isEmpty(); }
+
+bool MprisPlayer::CanSeek() const { return window_.MediaPlayer1->Duration() > 0; }
+
+void MprisPlayer::Play() { window_.cmd_play_Click(); }
+
+void MprisPlayer::Pause() { window_.cmd_pause_Click(); }
+
+void MprisPlayer::PlayPause()
+{
+    if (window_.MediaPlayer1->PlayState() == Playing)
+        window_.cmd_pause_Click();
+    else
+        window_.cmd_play_Click();
+}
+
+void MprisPlayer::Stop() { window_.cmd_stop_Click(); }
+
+void MprisPlayer::Next() { window_.cmd_next_Click(); }
+
+void MprisPlayer::Previous() { window_.PlayPreviousSong(); }
+
+void MprisPlayer::Seek(qlonglong offset)
+{
+    if (CanSeek())
+        MoveTo(window_.MediaPlayer1->CurrentPosition() + offset / MicrosecondsPerSecond);
+}
+
+void MprisPlayer::SetPosition(const QDBusObjectPath &track, qlonglong position)
+{
+    // A request meant for a song that is no longer current, or outside it, is ignored.
+    const double seconds = position / MicrosecondsPerSecond;
+    if (CanSeek() && track == CurrentTrack() && seconds >= 0 && seconds <= window_.MediaPlayer1->Duration())
+        MoveTo(seconds);
+}
+
+void MprisPlayer::MoveTo(double seconds)
+{
+    // Past the end is where the next song begins.
+    if (seconds >= window_.MediaPlayer1->Duration()) {
+        window_.cmd_next_Click();
+        return;
+    }
+    seconds = std::max(seconds, 0.0);
+    window_.MediaPlayer1->SetCurrentPosition(seconds);
+    emit Seeked(Microseconds(seconds));
+}
+
+QVariantMap MprisPlayer::ObservedProperties() const
+{
+    return {
+        {QStringLiteral("PlaybackStatus"), PlaybackStatus()},
+        {QStringLiteral("Metadata"), Metadata()},
+        {QStringLiteral("Volume"), Volume()},
+        {QStringLiteral("CanGoNext"), CanGoNext()},
+        {QStringLiteral("CanGoPrevious"), CanGoPrevious()},
+        {QStringLiteral("CanPlay"), CanPlay()},
+        {QStringLiteral("CanPause"), CanPlay()},
+        {QStringLiteral("CanSeek"), CanSeek()},
+    };
+}
+
+void MprisPlayer::PublishChanges()
+{
+    const QVariantMap now = ObservedProperties();
+    QVariantMap changed;
+    for (auto it = now.cbegin(); it != now.cend(); ++it) {
+        if (published_.value(it.key()) != it.value())
+            changed.insert(it.key(), it.value());
+    }
+    if (changed.isEmpty())
+        return;
+    published_ = now;
+    QDBusMessage signal = QDBusMessage::createSignal(MprisObjectPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+                                                     QStringLiteral("PropertiesChanged"));
+    signal << QStringLiteral("org.mpris.MediaPlayer2.Player") << changed << QStringList();
+    QDBusConnection::sessionBus().send(signal);
+}
+
+} // namespace Desktop
