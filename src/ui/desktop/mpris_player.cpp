@@ -29,8 +29,11 @@ qlonglong Microseconds(double seconds) { return std::llround(seconds * Microseco
 MprisPlayer::MprisPlayer(QObject *published, Main &window)
     : QDBusAbstractAdaptor(published), window_(window), published_(ObservedProperties())
 {
-    // Neither the transport nor the player reports every change (a new current song
-    // among them); the window's tick compares what the bus last heard with the state now.
+    // The player's state and the volume slider report their changes; a new current
+    // song is reported by nothing, so the window's tick also compares what the bus
+    // last heard with the state now.
+    connect(window_.MediaPlayer1, &MediaPlayer::PlayStateChange, this, &MprisPlayer::PublishChanges);
+    connect(window_.Slider_vol, &QSlider::valueChanged, this, &MprisPlayer::PublishChanges);
     connect(window_.Timer1, &QTimer::timeout, this, &MprisPlayer::PublishChanges);
 }
 
