@@ -1,6 +1,5 @@
 #include "ui/desktop/mpris_player.h"
 
-#include "core/catalogue/catalogue.h"
 #include "core/state/globals.h"
 #include "platform/media_player.h"
 #include "ui/desktop/mpris_root.h"
@@ -51,22 +50,20 @@ QString MprisPlayer::PlaybackStatus() const
 
 QDBusObjectPath MprisPlayer::CurrentTrack() const
 {
-    const int index = FindSong(CurrentSong);
-    return QDBusObjectPath(index < 0 ? NoTrack : QStringLiteral("/org/korvel/song/%1").arg(index));
+    return QDBusObjectPath(current_.Of(CurrentSong) ? QStringLiteral("/org/korvel/song/%1").arg(current_.Index()) : NoTrack);
 }
 
 QVariantMap MprisPlayer::Metadata() const
 {
     QVariantMap metadata{{QStringLiteral("mpris:trackid"), QVariant::fromValue(CurrentTrack())}};
-    const int index = FindSong(CurrentSong);
-    if (index < 0)
+    const Song *song = current_.Of(CurrentSong);
+    if (!song)
         return metadata;
-    const Song &song = SongAt(index);
-    metadata.insert(QStringLiteral("xesam:title"), song.SongName);
-    metadata.insert(QStringLiteral("xesam:artist"), QStringList{song.Artist});
-    metadata.insert(QStringLiteral("xesam:url"), QUrl::fromLocalFile(QDir::cleanPath(song.LongName)).toString());
+    metadata.insert(QStringLiteral("xesam:title"), song->SongName);
+    metadata.insert(QStringLiteral("xesam:artist"), QStringList{song->Artist});
+    metadata.insert(QStringLiteral("xesam:url"), QUrl::fromLocalFile(QDir::cleanPath(song->LongName)).toString());
     const MediaPlayer &player = *window_.MediaPlayer1;
-    if (player.FileName() == song.LongName && player.Duration() > 0)
+    if (player.FileName() == song->LongName && player.Duration() > 0)
         metadata.insert(QStringLiteral("mpris:length"), Microseconds(player.Duration()));
     return metadata;
 }
@@ -87,7 +84,7 @@ qlonglong MprisPlayer::Position() const { return Microseconds(window_.MediaPlaye
 
 bool MprisPlayer::CanGoNext() const { return SongCount > 0; }
 
-bool MprisPlayer::CanGoPrevious() const { return FindSong(PreviousSong) >= 0; }
+bool MprisPlayer::CanGoPrevious() const { return previous_.Of(PreviousSong) != nullptr; }
 
 bool MprisPlayer::CanPlay() const { return SongCount > 0 || !window_.MediaPlayer1->FileName().isEmpty(); }
 

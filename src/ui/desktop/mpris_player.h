@@ -2,6 +2,8 @@
 // and volume, for the desktop's player controls.
 #pragma once
 
+#include "ui/desktop/remembered_song.h"
+
 #include <QDBusAbstractAdaptor>
 #include <QDBusObjectPath>
 #include <QVariantMap>
@@ -65,6 +67,8 @@ private:
     void MoveTo(double seconds);
 
     Main &window_;
+    mutable RememberedSong current_;
+    mutable RememberedSong previous_;
     QVariantMap published_;
 };
 
