@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <cstdio>
+#include <cstdlib>
 
 namespace Startup {
 
