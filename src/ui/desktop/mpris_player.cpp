@@ -108,17 +108,17 @@ void MprisPlayer::Next() { window_.cmd_next_Click(); }
 
 void MprisPlayer::Previous() { window_.PlayPreviousSong(); }
 
-void MprisPlayer::Seek(qlonglong offset)
+void MprisPlayer::Seek(qlonglong Offset)
 {
     if (CanSeek())
-        MoveTo(window_.MediaPlayer1->CurrentPosition() + offset / MicrosecondsPerSecond);
+        MoveTo(window_.MediaPlayer1->CurrentPosition() + Offset / MicrosecondsPerSecond);
 }
 
-void MprisPlayer::SetPosition(const QDBusObjectPath &track, qlonglong position)
+void MprisPlayer::SetPosition(const QDBusObjectPath &TrackId, qlonglong Position)
 {
     // A request meant for a song that is no longer current, or outside it, is ignored.
-    const double seconds = position / MicrosecondsPerSecond;
-    if (CanSeek() && track == CurrentTrack() && seconds >= 0 && seconds <= window_.MediaPlayer1->Duration())
+    const double seconds = Position / MicrosecondsPerSecond;
+    if (CanSeek() && TrackId == CurrentTrack() && seconds >= 0 && seconds <= window_.MediaPlayer1->Duration())
         MoveTo(seconds);
 }
 

@@ -52,11 +52,12 @@ public slots:
     void Stop();
     void Next();
     void Previous();
-    void Seek(qlonglong offset);
-    void SetPosition(const QDBusObjectPath &track, qlonglong position);
+    // Arguments carry the names the interface gives them.
+    void Seek(qlonglong Offset);
+    void SetPosition(const QDBusObjectPath &TrackId, qlonglong Position);
 
 signals:
-    void Seeked(qlonglong position);
+    void Seeked(qlonglong Position);
 
 private:
     // The properties whose changes the bus hears of, as they stand.
