@@ -1,7 +1,7 @@
 # Debian packages Korvel needs to build, test and play; sourced by the other scripts.
 KORVEL_PACKAGES="cmake g++ make ccache qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins \
 libgl-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good lame python3 xvfb xauth xdotool \
-fonts-liberation2 fonts-comic-neue"
+fonts-liberation2 fonts-comic-neue dbus-daemon desktop-file-utils"
 
 korvel_install_packages() {
   local missing=()
@@ -16,11 +16,16 @@ korvel_install_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
-# Configure and build one tree: korvel_build DIR [cmake options...]
-korvel_build() {
+# Configure one tree: korvel_configure DIR [cmake options...]
+korvel_configure() {
   local dir=$1; shift
   # Lets work trees of the same project share compiled objects.
   export CCACHE_BASEDIR="$KORVEL_ROOT" CCACHE_NOHASHDIR=1
   cmake -S "$KORVEL_ROOT" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-  cmake --build "$dir" -j"$(nproc)"
+}
+
+# Configure and build everything of one tree: korvel_build DIR [cmake options...]
+korvel_build() {
+  korvel_configure "$@"
+  cmake --build "$1" -j"$(nproc)"
 }

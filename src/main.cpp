@@ -1,4 +1,5 @@
 // Korvel: a desktop MP3 jukebox.
+#include "ui/main/command_line.h"
 #include "ui/main/main_window.h"
 #include "ui/main/startup.h"
 
@@ -7,7 +8,13 @@
 int main(int argc, char *argv[])
 {
     Startup::PrepareEnvironment();
+    Startup::CommandLine commandLine;
+    if (const std::optional<int> answered = commandLine.Answer(argc, argv))
+        return *answered;
+    if (!Startup::DisplayNamed())
+        return EXIT_FAILURE;
     QApplication app(argc, argv);
+    commandLine.RefuseUnknownOptions();
     const auto window = Startup::ShowMainWindow();
     return QApplication::exec();
 }

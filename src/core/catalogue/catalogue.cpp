@@ -18,6 +18,18 @@ const Song &SongAt(int index)
     return Songs[static_cast<std::size_t>(index)];
 }
 
+int FindSong(const SongPointer &pointer)
+{
+    const QString path = TrimSpaces(pointer.LongName);
+    if (IsCatalogueSong(pointer.Index) && TrimSpaces(SongAt(pointer.Index).LongName) == path)
+        return pointer.Index;
+    for (int i = 0; IsCatalogueSong(i); ++i) {
+        if (TrimSpaces(SongAt(i).LongName) == path)
+            return i;
+    }
+    return -1;
+}
+
 bool SelectSong(int index)
 {
     if (!IsCatalogueSong(index))

@@ -11,6 +11,10 @@ bool IsCatalogueSong(int index);
 // The song at `index`; throws std::out_of_range for an index outside the catalogue.
 const Song &SongAt(int index);
 
+// The index of the song that `pointer` names: its remembered index while that song is
+// still there, else the first song of that path; -1 when the catalogue has none.
+int FindSong(const SongPointer &pointer);
+
 // Makes song `index` the selected song, its path without surrounding spaces. An
 // index outside the catalogue selects nothing; returns whether it selected.
 bool SelectSong(int index);

@@ -37,6 +37,11 @@ void PlayControl::Play()
         if (screen_.SongQueueActive() || SelectedSong.Index == -1)
             NextSong();
     });
+    PlaySelected();
+}
+
+void PlayControl::PlaySelected()
+{
     if (SelectedSong.LongName != CurrentSong.LongName) {
         Step("opening the song", [this] { player_.Open(SongAt(SelectedSong.Index).LongName); });
         wait_.Until(player_);

@@ -30,6 +30,9 @@ public:
 
     // The Play button: opens the selected song, or resumes the current one.
     void Play();
+    // The Play button without its choice of a song: opens SelectedSong as it stands,
+    // or resumes it when it is the current song.
+    void PlaySelected();
     // The Next button: chooses the next song and plays it.
     void Next();
     void Pause();

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace Functions {
@@ -17,6 +18,8 @@ void reportFailure(const QString &path, const QString &reason)
 
 bool WriteWholeFile(const QString &path, const QByteArray &contents)
 {
+    // The folder of the user's data is made by the first save.
+    QDir().mkpath(QFileInfo(path).absolutePath());
     // Unbuffered, so that a short write (a full disk) is seen here and retried until
     // the system names its reason, instead of being lost in a later flush.
     QSaveFile file(path);

@@ -2,6 +2,7 @@
 #include "ui/main/main_window.h"
 
 #include "core/catalogue/artist_tree.h"
+#include "core/catalogue/catalogue.h"
 #include "core/state/globals.h"
 #include "platform/failure.h"
 #include "ui/kit/keyed_tree.h"
@@ -31,6 +32,12 @@ void Main::cmd_play_Click() { transport_->Play(); }
 void Main::cmd_next_Click() { transport_->Next(); }
 void Main::cmd_pause_Click() { transport_->Pause(); }
 void Main::cmd_stop_Click() { transport_->Stop(); }
+
+void Main::PlayPreviousSong()
+{
+    if (SelectSong(FindSong(PreviousSong)))
+        transport_->PlaySelected();
+}
 
 bool Main::SongQueueActive() { return Window<frm_Q>().chk_songque->isChecked(); }
 

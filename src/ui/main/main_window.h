@@ -81,6 +81,8 @@ public:
     void cmd_next_Click();
     void cmd_pause_Click();
     void cmd_stop_Click();
+    // The desktop's Previous: plays PreviousSong while the catalogue holds it.
+    void PlayPreviousSong();
 
     // Views.
     void cmd_clear_Click();

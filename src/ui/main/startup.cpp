@@ -1,26 +1,44 @@
 #include "ui/main/startup.h"
 
+#include "ui/desktop/player_controls.h"
 #include "ui/kit/message_box.h"
 #include "ui/main/main_window.h"
 
 #include <QApplication>
+#include <cstdio>
 
 namespace Startup {
 
 void PrepareEnvironment()
 {
+    QCoreApplication::setApplicationName(QStringLiteral("Korvel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KORVEL_VERSION));
+    // Lets the desktop match the window with its entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("korvel"));
     // Qt's other media backend crashes on machines without an audio device.
     if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
         qputenv("QT_MEDIA_BACKEND", "gstreamer");
 }
 
+bool DisplayNamed()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        std::fputs("korvel: no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY is set)\n", stderr);
+        return false;
+    }
+#endif
+    return true;
+}
+
 std::unique_ptr<Main> ShowMainWindow()
 {
-    QApplication::setApplicationName(QStringLiteral("Korvel"));
     static Kit::MessageBoxes boxes;
     Screen::AttachMessages(&boxes);
     auto window = std::make_unique<Main>();
     window->show();
+    Desktop::OfferPlayerControls(*window);
     return window;
 }
 

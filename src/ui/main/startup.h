@@ -7,11 +7,16 @@ class Main;
 
 namespace Startup {
 
-// Settings of the process that must precede the application object.
+// Settings of the process that must precede the application object: its name and
+// version among them.
 void PrepareEnvironment();
 
-// Names the application, gives messages their boxes, creates the main window
-// (which loads the start-up playlist and settings) and shows it.
+// True when the environment names a display (or a platform) for the window;
+// otherwise says so in one line on stderr.
+bool DisplayNamed();
+
+// Gives messages their boxes, creates the main window (which loads the start-up
+// playlist and settings), shows it and offers it to the desktop's player controls.
 std::unique_ptr<Main> ShowMainWindow();
 
 } // namespace Startup

@@ -1,0 +1,43 @@
+#include "ui/desktop/player_controls.h"
+
+#include "ui/desktop/mpris_player.h"
+#include "ui/desktop/mpris_root.h"
+#include "ui/main/main_window.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusError>
+#include <cstdio>
+
+namespace Desktop {
+
+namespace {
+const QString ServiceName = QStringLiteral("org.mpris.MediaPlayer2.korvel");
+
+void Complain(const QString &why)
+{
+    std::fprintf(stderr, "korvel: media keys and desktop player controls are off: %s\n", qPrintable(why));
+}
+} // namespace
+
+void OfferPlayerControls(Main &window)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        Complain(QStringLiteral("no session bus"));
+        return;
+    }
+    auto *published = new QObject(&window);
+    new MprisRoot(published, window);
+    new MprisPlayer(published, window);
+    if (!bus.registerObject(MprisObjectPath, published, QDBusConnection::ExportAdaptors)) {
+        Complain(bus.lastError().message());
+        return;
+    }
+    // A second Korvel takes a name of its own, as the MPRIS convention has it.
+    if (!bus.registerService(ServiceName)
+        && !bus.registerService(ServiceName + QStringLiteral(".instance") + QString::number(QCoreApplication::applicationPid())))
+        Complain(bus.lastError().message());
+}
+
+} // namespace Desktop

@@ -1,0 +1,112 @@
+// The real program on a private session bus, driven as the desktop's player controls drive it.
+#include "support/song_files.h"
+#include "support/tone_mp3.h"
+#include "support/ui/x_display.h"
+
+#include <QDBusArgument>
+#include <QDBusConnectionInterface>
+#include <QDBusReply>
+#include <QDBusVariant>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <unistd.h>
+
+namespace {
+const QString Service = "org.mpris.MediaPlayer2.korvel";
+const QString Player = "org.mpris.MediaPlayer2.Player";
+const QString Properties = "org.freedesktop.DBus.Properties";
+constexpr int Patience = 60000;
+constexpr double SongSeconds = 120;
+} // namespace
+
+class MprisTest : public QObject {
+    Q_OBJECT
+public slots:
+    void PropertiesChanged(const QDBusMessage &message)
+    {
+        heard.unite(QMultiMap(qdbus_cast<QVariantMap>(message.arguments().value(1).value<QDBusArgument>())));
+    }
+
+private slots:
+    void desktopControlsDriveThePlayerAndHearItsChanges()
+    {
+        TestSupport::XDisplay display;
+        if (!display.ok() || !TestSupport::LameAvailable() || QStandardPaths::findExecutable("dbus-daemon").isEmpty())
+            QSKIP("Xvfb, xdotool, lame and dbus-daemon are needed");
+        QProcess daemon, korvel;
+        daemon.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+        QByteArray address;
+        while (!address.endsWith('\n') && daemon.waitForReadyRead(Patience))
+            address += daemon.readAllStandardOutput();
+        bus = QDBusConnection::connectToBus(QString::fromUtf8(address.trimmed()), "test");
+
+        QTemporaryDir app;
+        const QString binary = app.filePath("korvel");
+        QVERIFY(::link(KORVEL_BINARY, QFile::encodeName(binary).constData()) == 0 || QFile::copy(KORVEL_BINARY, binary));
+        QByteArray playlist;
+        for (const QString n : {"1", "2"}) {
+            QVERIFY(TestSupport::MakeToneMp3(app.filePath(n + ".mp3"), SongSeconds));
+            playlist += QString("\"Artist %1\",\"Song %1\",\"%2/%1.mp3\",\"%1.mp3\"\r\n").arg(n, app.path()).toUtf8();
+        }
+        TestSupport::WriteFile(app.filePath("playlist0.txt"), playlist);
+
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", display.name());
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        env.insert("DBUS_SESSION_BUS_ADDRESS", address.trimmed());
+        korvel.setProcessEnvironment(env);
+        korvel.start(binary);
+        QTRY_VERIFY_WITH_TIMEOUT(bus.interface()->isServiceRegistered(Service), Patience);
+        QVERIFY(bus.connect(Service, "/org/mpris/MediaPlayer2", Properties, "PropertiesChanged", this,
+                            SLOT(PropertiesChanged(QDBusMessage))));
+
+        call(Player, "Next");
+        QTRY_COMPARE_WITH_TIMEOUT(get("PlaybackStatus"), "Playing", Patience);
+        QVariantMap song;
+        QTRY_VERIFY_WITH_TIMEOUT((song = get("Metadata").toMap()).contains("mpris:length"), Patience);
+        const QString n = song.value("xesam:title").toString().remove("Song ");
+        QVERIFY2(n == "1" || n == "2", qPrintable(n));
+        QCOMPARE(song.value("xesam:artist").toStringList(), QStringList{"Artist " + n});
+        QCOMPARE(song.value("xesam:url").toString(), QUrl::fromLocalFile(app.filePath(n + ".mp3")).toString());
+        QVERIFY(qAbs(song.value("mpris:length").toLongLong() - SongSeconds * 1e6) < 1e6);
+
+        call(Player, "PlayPause");
+        QTRY_COMPARE_WITH_TIMEOUT(get("PlaybackStatus"), "Paused", Patience);
+        QTRY_VERIFY_WITH_TIMEOUT(heard.contains("PlaybackStatus", "Paused") && heard.contains("Metadata"), Patience);
+        call(Player, "PlayPause");
+        QTRY_COMPARE_WITH_TIMEOUT(get("PlaybackStatus"), "Playing", Patience);
+        call(Properties, "Set", {Player, "Volume", QVariant::fromValue(QDBusVariant(0.25))});
+        QCOMPARE(get("Volume"), 0.25);
+        QTRY_VERIFY_WITH_TIMEOUT(heard.contains("Volume", 0.25), Patience);
+        // Back to the song before the one Next chose (which may be the same song again).
+        call(Player, "Next");
+        call(Player, "Previous");
+        QCOMPARE(get("Metadata").toMap().value("xesam:title"), song.value("xesam:title"));
+
+        call("org.mpris.MediaPlayer2", "Quit");
+        QVERIFY(korvel.waitForFinished(Patience) && korvel.exitCode() == 0);
+        daemon.terminate();
+        QVERIFY(daemon.waitForFinished(Patience));
+    }
+
+private:
+    QDBusMessage call(const QString &interface, const QString &method, const QVariantList &arguments = {}) const
+    {
+        QDBusMessage message = QDBusMessage::createMethodCall(Service, "/org/mpris/MediaPlayer2", interface, method);
+        message.setArguments(arguments);
+        return bus.call(message, QDBus::Block, Patience);
+    }
+
+    // A property of the player, its dictionaries unpacked.
+    QVariant get(const QString &name) const
+    {
+        const QVariant value = QDBusReply<QDBusVariant>(call(Properties, "Get", {Player, name})).value().variant();
+        return value.canConvert<QDBusArgument>() ? QVariant(qdbus_cast<QVariantMap>(value.value<QDBusArgument>())) : value;
+    }
+
+    QDBusConnection bus{"none"};
+    QMultiMap<QString, QVariant> heard;
+};
+
+QTEST_MAIN(MprisTest)
+#include "mpris_test.moc"
