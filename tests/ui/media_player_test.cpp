@@ -123,7 +123,7 @@ private slots:
         QVERIFY2(player_->CurrentPosition() < 2.0, qPrintable(QString::number(player_->CurrentPosition())));
         QTest::qWait(300);
         const int before = openDescriptors();
-        for (int skip = 0; skip < 300; ++skip) {
+        for (int skip = 0; skip < 150; ++skip) {
             const QStringList &files = skip % 2 ? bad_ : QStringList{two_, three_};
             player_->Open(files.at(skip % files.size()));
             QTest::qWait(skip % 3 * 10);
