@@ -1,0 +1,91 @@
+// The tagging pass, run on several threads, against one song read after another.
+#include "core/catalogue/tags.h"
+#include "core/state/number_text.h"
+#include "core/state/screen.h"
+#include "core/state/trim_spaces.h"
+#include "support/pipe.h"
+#include "support/song_files.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+constexpr int Last = 999; // enough songs for every worker to take several turns
+
+// The progress window's calls, and whether each came from the test's own thread.
+struct RecordedProgress : Screen::Progress {
+    RecordedProgress() { Screen::AttachProgress(this); }
+    ~RecordedProgress() override { Screen::AttachProgress(nullptr); }
+    void Show(const QString &a, const QString &c, const QString &t) override { record({"show", a, c, t}); }
+    void SetCurrent(const QString &text) override { record({"current", text}); }
+    void SetTotal(const QString &text) override { record({"total", text}); }
+    void Unload() override { record({"unload"}); }
+    void record(const QStringList &call)
+    {
+        calls.append(call);
+        onCallingThread = onCallingThread && QThread::currentThread() == QCoreApplication::instance()->thread();
+    }
+    QList<QStringList> calls;
+    bool onCallingThread = true;
+};
+
+QString text(const Song &song)
+{
+    return QStringList{song.ShortName, song.LongName, QString::number(song.Id), song.Artist, song.SongName}.join('|');
+}
+} // namespace
+
+class ParallelTagsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void sameRecordsAsOneSongAtATimeWithProgressInIndexOrder()
+    {
+        QTemporaryDir dir;
+        const QString root = dir.path();
+        TestSupport::Pipe pipe(root + "/pipe.mp3");
+        TestSupport::WriteFile(root + "/folder.mp3/in.mp3", "");
+        TestSupport::WriteFile(root + "/locked.mp3", QByteArray(300, 'x') + TestSupport::TagBytes("Locked", "Away"));
+        QFile::setPermissions(root + "/locked.mp3", QFileDevice::Permissions()); // root still reads it
+        const QStringList elsewhere{root + "/pipe.mp3", root + "/folder.mp3", root + "/locked.mp3"};
+        std::vector<Song> songs;
+        for (int i = 0; i <= Last; ++i) {
+            const QString path = root + QStringLiteral("/%1.mp3").arg(i);
+            const QByteArray title = "Song " + QByteArray::number(i), artist = "Artist " + QByteArray::number(i % 13);
+            const int kind = i % 9; // 5: a missing file
+            switch (kind) {
+            case 0: TestSupport::WriteSong(path, title, artist); break;
+            case 1: TestSupport::WriteFile(path, ""); break;
+            case 2: TestSupport::WriteFile(path, TestSupport::TagBytes(title, artist).left(100)); break;
+            case 3: TestSupport::WriteFile(path, TestSupport::TagBytes("\xe9t\xe9", QByteArray("A\0B", 3))); break;
+            case 4: TestSupport::WriteFile(path, TestSupport::TagBytes(" " + title, artist + "  ")); break;
+            }
+            const QString longName = kind == 4 ? " " + path + " " : kind < 6 ? path : elsewhere.at(kind - 6);
+            songs.push_back({QString::number(i), longName, int16_t(i), "Old", "Old"});
+        }
+        std::vector<Song> serial = songs;
+        for (Song &song : serial) {
+            const TagRecord tag = Functions::ReadTag(TrimSpaces(song.LongName));
+            song.Artist = Functions::CleanTagText(QString::fromLatin1(tag.Artist.data(), tag.Artist.size()));
+            song.SongName = Functions::CleanTagText(QString::fromLatin1(tag.Title.data(), tag.Title.size()));
+        }
+        QCOMPARE(serial.at(9).Artist + " - " + serial.at(9).SongName, QStringLiteral("Artist 9 - Song 9"));
+
+        for (int round = 0; round < 3; ++round) {
+            std::vector<Song> parallel = songs;
+            RecordedProgress progress;
+            Functions::TagSongs(parallel, Last, Last + 1);
+            for (int i = 0; i <= Last; ++i)
+                QCOMPARE(text(parallel.at(i)), text(serial.at(i)));
+            QVERIFY(progress.onCallingThread);
+            QCOMPARE(progress.calls.first(), (QStringList{"show", "Tagging", "0", GroupedNumber(Last)}));
+            QCOMPARE(progress.calls.last(), QStringList{"unload"});
+            QCOMPARE(progress.calls.at(progress.calls.size() - 2), (QStringList{"current", QString::number(Last)}));
+            for (qsizetype c = 2; c < progress.calls.size() - 1; ++c)
+                QVERIFY(progress.calls.at(c - 1).last().toInt() < progress.calls.at(c).last().toInt());
+        }
+        QVERIFY(!pipe.blockedAReader());
+    }
+};
+
+QTEST_GUILESS_MAIN(ParallelTagsTest)
+#include "parallel_tags_test.moc"
