@@ -1,11 +1,23 @@
 #include "ui/kit/keyed_tree.h"
 
 #include <QHeaderView>
+#include <algorithm>
 
 namespace Kit {
 
 namespace {
-constexpr int SongRole = Qt::UserRole + 1;
+constexpr int SongNodeType = QTreeWidgetItem::UserType;
+
+// A song's node keeps its index as a plain member: tens of thousands of stored
+// item data values would cost as much again as the nodes themselves.
+class SongItem : public QTreeWidgetItem {
+public:
+    explicit SongItem(int song) : QTreeWidgetItem(SongNodeType), song_(song) {}
+    int Song() const { return song_; }
+
+private:
+    int song_;
+};
 } // namespace
 
 KeyedTree::KeyedTree(QWidget *parent) : QTreeWidget(parent)
@@ -22,9 +34,10 @@ void KeyedTree::Fill(const std::vector<Functions::TreeNode> &nodes)
     setUpdatesEnabled(false);
     ClearNodes();
     byNumber_.reserve(nodes.size());
+    byKey_.reserve(std::count_if(nodes.begin(), nodes.end(), [](const Functions::TreeNode &plan) { return plan.song < 0; }));
     for (const Functions::TreeNode &plan : nodes) {
-        auto *node = new Node(QStringList{plan.text});
-        node->setData(0, SongRole, plan.song);
+        Node *node = plan.song >= 0 ? new SongItem(plan.song) : new Node;
+        node->setText(0, plan.text);
         if (plan.parent >= 0)
             byNumber_.at(static_cast<std::size_t>(plan.parent))->addChild(node);
         if (plan.song >= 0) {
@@ -56,7 +69,10 @@ KeyedTree::Node *KeyedTree::SongNode(int index) const
                                                                           : nullptr;
 }
 
-int KeyedTree::SongIndex(const Node *node) { return node ? node->data(0, SongRole).toInt() : -1; }
+int KeyedTree::SongIndex(const Node *node)
+{
+    return node && node->type() == SongNodeType ? static_cast<const SongItem *>(node)->Song() : -1;
+}
 
 KeyedTree::Node *KeyedTree::SelectedItem() const
 {
