@@ -90,6 +90,16 @@ bool CollationKeys::Greater(int j, int i) const
     return !keys_.empty() && keys_[static_cast<std::size_t>(j - lo_)].compare(keys_[static_cast<std::size_t>(i - lo_)]) > 0;
 }
 
+bool CollationKeys::InOrder() const
+{
+    const int hi = lo_ + static_cast<int>(folded_ ? spans_.size() : keys_.size()) - 1;
+    for (int i = lo_ + 1; i <= hi; ++i) {
+        if (Greater(i - 1, i))
+            return false;
+    }
+    return true;
+}
+
 void CollationKeys::Exchange(int j, int i)
 {
     const auto a = static_cast<std::size_t>(j - lo_);

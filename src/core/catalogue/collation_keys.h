@@ -20,6 +20,8 @@ public:
 
     // Whether the record at j compares greater than the record at i.
     bool Greater(int j, int i) const;
+    // Whether no record compares greater than the one after it.
+    bool InOrder() const;
     // Follows an exchange of the records at j and i.
     void Exchange(int j, int i);
 
