@@ -23,16 +23,13 @@ struct RecordedProgress : Screen::Progress {
     void record(const QStringList &call)
     {
         calls.append(call);
-        onCallingThread = onCallingThread && QThread::currentThread() == QCoreApplication::instance()->thread();
+        onCallingThread &= QThread::currentThread() == qApp->thread();
     }
     QList<QStringList> calls;
     bool onCallingThread = true;
 };
 
-QString text(const Song &song)
-{
-    return QStringList{song.ShortName, song.LongName, QString::number(song.Id), song.Artist, song.SongName}.join('|');
-}
+QStringList fields(const Song &s) { return {s.ShortName, s.LongName, QString::number(s.Id), s.Artist, s.SongName}; }
 } // namespace
 
 class ParallelTagsTest : public QObject {
@@ -43,10 +40,9 @@ private slots:
         QTemporaryDir dir;
         const QString root = dir.path();
         TestSupport::Pipe pipe(root + "/pipe.mp3");
-        TestSupport::WriteFile(root + "/folder.mp3/in.mp3", "");
+        QDir(root).mkdir("folder.mp3");
         TestSupport::WriteFile(root + "/locked.mp3", QByteArray(300, 'x') + TestSupport::TagBytes("Locked", "Away"));
         QFile::setPermissions(root + "/locked.mp3", QFileDevice::Permissions()); // root still reads it
-        const QStringList elsewhere{root + "/pipe.mp3", root + "/folder.mp3", root + "/locked.mp3"};
         std::vector<Song> songs;
         for (int i = 0; i <= Last; ++i) {
             const QString path = root + QStringLiteral("/%1.mp3").arg(i);
@@ -59,10 +55,11 @@ private slots:
             case 3: TestSupport::WriteFile(path, TestSupport::TagBytes("\xe9t\xe9", QByteArray("A\0B", 3))); break;
             case 4: TestSupport::WriteFile(path, TestSupport::TagBytes(" " + title, artist + "  ")); break;
             }
-            const QString longName = kind == 4 ? " " + path + " " : kind < 6 ? path : elsewhere.at(kind - 6);
+            const QStringList elsewhere{"/pipe.mp3", "/folder.mp3", "/locked.mp3"};
+            const QString longName = kind == 4 ? " " + path + " " : kind < 6 ? path : root + elsewhere.at(kind - 6);
             songs.push_back({QString::number(i), longName, int16_t(i), "Old", "Old"});
         }
-        std::vector<Song> serial = songs;
+        std::vector<Song> serial = songs; // the pass as it was, one song after another
         for (Song &song : serial) {
             const TagRecord tag = Functions::ReadTag(TrimSpaces(song.LongName));
             song.Artist = Functions::CleanTagText(QString::fromLatin1(tag.Artist.data(), tag.Artist.size()));
@@ -75,13 +72,14 @@ private slots:
             RecordedProgress progress;
             Functions::TagSongs(parallel, Last, Last + 1);
             for (int i = 0; i <= Last; ++i)
-                QCOMPARE(text(parallel.at(i)), text(serial.at(i)));
+                QCOMPARE(fields(parallel.at(i)), fields(serial.at(i)));
+            // Counts move up in song order from the calling thread alone, to the last index.
+            const QList<QStringList> &calls = progress.calls;
             QVERIFY(progress.onCallingThread);
-            QCOMPARE(progress.calls.first(), (QStringList{"show", "Tagging", "0", GroupedNumber(Last)}));
-            QCOMPARE(progress.calls.last(), QStringList{"unload"});
-            QCOMPARE(progress.calls.at(progress.calls.size() - 2), (QStringList{"current", QString::number(Last)}));
-            for (qsizetype c = 2; c < progress.calls.size() - 1; ++c)
-                QVERIFY(progress.calls.at(c - 1).last().toInt() < progress.calls.at(c).last().toInt());
+            QCOMPARE(calls.first(), (QStringList{"show", "Tagging", "0", GroupedNumber(Last)}));
+            QCOMPARE(calls.mid(calls.size() - 2), (QList<QStringList>{{"current", QString::number(Last)}, {"unload"}}));
+            for (qsizetype c = 2; c < calls.size() - 1; ++c)
+                QVERIFY(calls.at(c - 1).last().toInt() < calls.at(c).last().toInt());
         }
         QVERIFY(!pipe.blockedAReader());
     }
