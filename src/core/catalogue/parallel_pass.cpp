@@ -3,9 +3,6 @@
 #include <QThread>
 
 #include <algorithm>
-#include <atomic>
-#include <thread>
-#include <vector>
 
 namespace Functions {
 
@@ -18,41 +15,43 @@ constexpr int ChunkSize = 64;
 
 int PassThreads() { return std::max(1, QThread::idealThreadCount()) * ReadsPerCore; }
 
-void ParallelPass(int last, const std::function<void(int)> &work, const std::function<void(int)> &reached)
+ParallelPass::ParallelPass(int last, std::function<void(int)> work)
+    : last_(last), chunks_(last < 0 ? 0 : last / ChunkSize + 1), work_(std::move(work)),
+      done_(std::make_unique<std::atomic<bool>[]>(static_cast<std::size_t>(chunks_)))
 {
-    if (last < 0)
-        return;
-    const int chunks = last / ChunkSize + 1;
-    std::vector<std::atomic<bool>> done(static_cast<std::size_t>(chunks));
-    std::atomic<int> next = 0;
-    std::atomic<int> finished = 0;
-    const auto worker = [&] {
-        for (int chunk; (chunk = next.fetch_add(1)) < chunks;) {
-            const int end = std::min(last, (chunk + 1) * ChunkSize - 1);
-            for (int i = chunk * ChunkSize; i <= end; ++i)
-                work(i);
-            done[static_cast<std::size_t>(chunk)].store(true, std::memory_order_release);
-            finished.fetch_add(1, std::memory_order_release);
-            finished.notify_one();
-        }
-    };
-
-    std::vector<std::jthread> workers;
-    const int threads = std::min(PassThreads(), chunks);
-    workers.reserve(static_cast<std::size_t>(threads));
+    const int threads = std::min(PassThreads(), chunks_);
+    workers_.reserve(static_cast<std::size_t>(threads));
     for (int t = 0; t < threads; ++t)
-        workers.emplace_back(worker);
-    // Chunks finish out of order: the calling thread reports the run of finished ones
-    // from the start.
+        workers_.emplace_back([this] { Work(); });
+}
+
+ParallelPass::~ParallelPass() = default;
+
+void ParallelPass::Work()
+{
+    for (int chunk; (chunk = next_.fetch_add(1)) < chunks_;) {
+        const int end = std::min(last_, (chunk + 1) * ChunkSize - 1);
+        for (int i = chunk * ChunkSize; i <= end; ++i)
+            work_(i);
+        done_[static_cast<std::size_t>(chunk)].store(true, std::memory_order_release);
+        finished_.fetch_add(1, std::memory_order_release);
+        finished_.notify_one();
+    }
+}
+
+void ParallelPass::Follow(const std::function<void(int)> &reached)
+{
+    // Chunks finish out of order: what is reported is the run of finished ones from
+    // the start.
     int reachedChunks = 0;
-    for (int seen = 0; reachedChunks < chunks;) {
-        finished.wait(seen, std::memory_order_acquire);
-        seen = finished.load(std::memory_order_acquire);
+    for (int seen = 0; reachedChunks < chunks_;) {
+        finished_.wait(seen, std::memory_order_acquire);
+        seen = finished_.load(std::memory_order_acquire);
         const int before = reachedChunks;
-        while (reachedChunks < chunks && done[static_cast<std::size_t>(reachedChunks)].load(std::memory_order_acquire))
+        while (reachedChunks < chunks_ && done_[static_cast<std::size_t>(reachedChunks)].load(std::memory_order_acquire))
             ++reachedChunks;
         if (reachedChunks > before)
-            reached(std::min(last, reachedChunks * ChunkSize - 1));
+            reached(std::min(last_, reachedChunks * ChunkSize - 1));
     }
 }
 

@@ -1,7 +1,6 @@
 // The tagging pass over the whole catalogue.
 #include "core/catalogue/tags.h"
 
-#include "core/catalogue/parallel_pass.h"
 #include "core/state/number_text.h"
 #include "core/state/screen.h"
 #include "core/state/trim_spaces.h"
@@ -11,26 +10,45 @@
 
 namespace Functions {
 
-namespace {
-// Touches nothing but this song's fields, so songs are tagged on several threads at once.
-void TagSong(Song &song)
+TagPass::TagPass(const std::vector<Song> &songs, int16_t lastIndex, int16_t count)
+    : lastIndex_(count == 0 ? -1 : lastIndex)
 {
-    const TagRecord tag = ReadTag(QFile::encodeName(TrimSpaces(song.LongName)));
-    song.Artist = CleanTagText(tag.Artist.data(), static_cast<qsizetype>(tag.Artist.size()));
-    song.SongName = CleanTagText(tag.Title.data(), static_cast<qsizetype>(tag.Title.size()));
+    if (lastIndex_ < 0)
+        return;
+    if (static_cast<std::size_t>(lastIndex_) >= songs.size())
+        throw std::out_of_range("last index outside the catalogue");
+    read_.resize(static_cast<std::size_t>(lastIndex_) + 1);
+    // Each worker reads its songs' paths and writes their own entries, nothing else.
+    pass_ = std::make_unique<ParallelPass>(lastIndex_, [this, &songs](int i) {
+        const TagRecord tag = ReadTag(QFile::encodeName(TrimSpaces(songs[static_cast<std::size_t>(i)].LongName)));
+        Fields &fields = read_[static_cast<std::size_t>(i)];
+        fields.artist = CleanTagText(tag.Artist.data(), static_cast<qsizetype>(tag.Artist.size()));
+        fields.songName = CleanTagText(tag.Title.data(), static_cast<qsizetype>(tag.Title.size()));
+    });
 }
-} // namespace
+
+void TagPass::Finish(std::vector<Song> &songs)
+{
+    if (!pass_)
+        return;
+    ProgressReport progress(QStringLiteral("Tagging"), QStringLiteral("0"), GroupedNumber(lastIndex_));
+    int tagged = -1;
+    pass_->Follow([&](int reached) {
+        while (tagged < reached) {
+            ++tagged;
+            Song &song = songs.at(static_cast<std::size_t>(tagged));
+            Fields &fields = read_[static_cast<std::size_t>(tagged)];
+            song.Artist = std::move(fields.artist);
+            song.SongName = std::move(fields.songName);
+        }
+        progress.SetCurrent(QString::number(tagged));
+    });
+}
 
 void TagSongs(std::vector<Song> &songs, int16_t lastIndex, int16_t count)
 {
-    if (count == 0)
-        return;
-    if (lastIndex < 0 || static_cast<std::size_t>(lastIndex) >= songs.size())
-        throw std::out_of_range("last index outside the catalogue");
-    ProgressReport progress(QStringLiteral("Tagging"), QStringLiteral("0"), GroupedNumber(lastIndex));
-    ParallelPass(
-        lastIndex, [&songs](int i) { TagSong(songs[static_cast<std::size_t>(i)]); },
-        [&progress](int tagged) { progress.SetCurrent(QString::number(tagged)); });
+    TagPass pass(songs, lastIndex, count);
+    pass.Finish(songs);
 }
 
 } // namespace Functions
