@@ -6,16 +6,24 @@
 namespace Kit {
 
 namespace {
-constexpr int SongNodeType = QTreeWidgetItem::UserType;
+constexpr int KeyedNodeType = QTreeWidgetItem::UserType;
 
-// A song's node keeps its index as a plain member: tens of thousands of stored
-// item data values would cost as much again as the nodes themselves.
-class SongItem : public QTreeWidgetItem {
+// A node keeps its text and song index as plain members: stored as item data, with
+// the allocations that come with it, they would cost as much again to fill and to
+// clear a tree of tens of thousands of nodes.
+class KeyedNode : public QTreeWidgetItem {
 public:
-    explicit SongItem(int song) : QTreeWidgetItem(SongNodeType), song_(song) {}
+    KeyedNode(const QString &text, int song) : QTreeWidgetItem(KeyedNodeType), text_(text), song_(song) {}
     int Song() const { return song_; }
+    QVariant data(int column, int role) const override
+    {
+        if (column == 0 && (role == Qt::DisplayRole || role == Qt::EditRole))
+            return text_;
+        return QTreeWidgetItem::data(column, role);
+    }
 
 private:
+    QString text_;
     int song_;
 };
 } // namespace
@@ -36,8 +44,7 @@ void KeyedTree::Fill(const std::vector<Functions::TreeNode> &nodes)
     byNumber_.reserve(nodes.size());
     byKey_.reserve(std::count_if(nodes.begin(), nodes.end(), [](const Functions::TreeNode &plan) { return plan.song < 0; }));
     for (const Functions::TreeNode &plan : nodes) {
-        Node *node = plan.song >= 0 ? new SongItem(plan.song) : new Node;
-        node->setText(0, plan.text);
+        Node *node = new KeyedNode(plan.text, plan.song);
         if (plan.parent >= 0)
             byNumber_.at(static_cast<std::size_t>(plan.parent))->addChild(node);
         if (plan.song >= 0) {
@@ -71,7 +78,7 @@ KeyedTree::Node *KeyedTree::SongNode(int index) const
 
 int KeyedTree::SongIndex(const Node *node)
 {
-    return node && node->type() == SongNodeType ? static_cast<const SongItem *>(node)->Song() : -1;
+    return node && node->type() == KeyedNodeType ? static_cast<const KeyedNode *>(node)->Song() : -1;
 }
 
 KeyedTree::Node *KeyedTree::SelectedItem() const
