@@ -17,10 +17,10 @@ void SaveSlot(int16_t slot);
 // in a list mode; a slot without a file is named in a message and changes nothing.
 void LoadSlot(int16_t slot);
 
-// Start-up, once the settings are read: loads playlist0.txt when there is one,
-// builds the tree from it and chooses the saved mode (ChooseViewMode), as the
-// user sees it, but building no view twice: in the tree mode the tree is filled
-// only after the mode's sort.
+// Start-up, once the settings are read: loads playlist0.txt when there is one and
+// shows it in the saved mode, as building the tree from the file and then choosing
+// the mode (ChooseViewMode) would; in the tree mode the tree is filled once, after
+// the mode's sort.
 void LoadStartupPlaylist();
 
 } // namespace Functions
