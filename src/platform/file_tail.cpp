@@ -2,20 +2,19 @@
 
 #include "platform/regular_file.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace Platform {
 
-qsizetype ReadNearEnd(const QString &path, qint64 fromEnd, char *buffer, qsizetype size)
+qsizetype ReadNearEnd(const char *path, qint64 fromEnd, char *buffer, qsizetype size)
 {
-    const int fd = OpenRegularFile(path);
+    qint64 length = 0;
+    const int fd = OpenRegularFile(path, length);
     if (fd < 0)
         return 0;
     qsizetype got = 0;
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && st.st_size >= fromEnd) {
-        const ssize_t n = ::pread(fd, buffer, static_cast<size_t>(size), st.st_size - fromEnd);
+    if (length >= fromEnd) {
+        const ssize_t n = ::pread(fd, buffer, static_cast<size_t>(size), length - fromEnd);
         got = n > 0 ? static_cast<qsizetype>(n) : 0;
     }
     ::close(fd);

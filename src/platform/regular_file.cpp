@@ -8,10 +8,11 @@
 
 namespace Platform {
 
-int OpenRegularFile(const QString &path)
+int OpenRegularFile(const char *path, qint64 &size)
 {
-    // Non-blocking: opening a pipe without a writer would otherwise wait for one forever.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    // Non-blocking: opening a pipe without a writer would otherwise wait for one
+    // forever. The flag may stay: reads of a regular file never block on it.
+    const int fd = ::open(path, O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0)
         return -1;
     struct stat st {};
@@ -19,8 +20,14 @@ int OpenRegularFile(const QString &path)
         ::close(fd);
         return -1;
     }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    size = st.st_size;
     return fd;
+}
+
+int OpenRegularFile(const QString &path)
+{
+    qint64 size = 0;
+    return OpenRegularFile(QFile::encodeName(path).constData(), size);
 }
 
 bool OpenRegularFile(QFile &file, const QString &path)

@@ -8,8 +8,12 @@ class QFile;
 
 namespace Platform {
 
-// A read-only descriptor of the regular file at `path`, or -1 when the file is
-// missing, unreadable or not a regular file. The caller closes it.
+// A read-only descriptor of the regular file at `path`, given in the file-name
+// encoding, and its size in `size`; -1 when the file is missing, unreadable or not
+// a regular file. The caller closes it.
+int OpenRegularFile(const char *path, qint64 &size);
+
+// The same for a path given as text.
 int OpenRegularFile(const QString &path);
 
 // Opens `file` for reading on the regular file at `path`; false, with `file` left

@@ -1,7 +1,13 @@
 #include "core/catalogue/collation_keys.h"
 
+#include <QCollator>
 #include <QLocale>
+#include <algorithm>
 #include <array>
+#include <numeric>
+#include <string>
+#include <string_view>
+#include <utility>
 
 namespace Functions {
 
@@ -53,51 +59,68 @@ CollationKeys::CollationKeys(const std::vector<Song> &songs, int lo, int hi, con
     // Punctuation and spaces count: "A Z" sorts before "AB A".
     collator.setIgnorePunctuation(false);
     // Qt's own sort keys in the C locale keep upper and lower case apart.
-    folded_ = collator.locale().language() == QLocale::C;
+    const bool folded = collator.locale().language() == QLocale::C;
     const auto size = static_cast<std::size_t>(hi - lo + 1);
-    if (folded_) {
-        spans_.reserve(size);
-        foldedTexts_.reserve(size * 48);
+    // The C locale's keys: every text folded, one after another in one buffer.
+    std::u32string foldedTexts;
+    std::vector<std::pair<std::size_t, std::size_t>> spans;
+    // Any other locale's keys.
+    std::vector<QCollatorSortKey> keys;
+    if (folded) {
+        spans.reserve(size);
+        foldedTexts.reserve(size * 48);
     } else {
-        keys_.reserve(size);
+        keys.reserve(size);
     }
     for (int i = lo; i <= hi; ++i) {
         const auto parts = KeyParts(songs.at(static_cast<std::size_t>(i)), sortKey);
-        if (folded_) {
-            const std::size_t start = foldedTexts_.size();
+        if (folded) {
+            const std::size_t start = foldedTexts.size();
             for (const QStringView part : parts)
-                AppendFolded(foldedTexts_, part);
-            spans_.push_back({start, foldedTexts_.size() - start});
+                AppendFolded(foldedTexts, part);
+            spans.emplace_back(start, foldedTexts.size() - start);
         } else {
             QString text;
             for (const QStringView part : parts)
                 text.append(part);
-            keys_.push_back(collator.sortKey(text));
+            keys.push_back(collator.sortKey(text));
         }
     }
-}
+    const auto compare = [&](std::size_t a, std::size_t b) {
+        if (!folded)
+            return keys[a].compare(keys[b]);
+        const std::u32string_view texts(foldedTexts);
+        return texts.substr(spans[a].first, spans[a].second).compare(texts.substr(spans[b].first, spans[b].second));
+    };
 
-std::u32string_view CollationKeys::Folded(int index) const
-{
-    const Span &span = spans_[static_cast<std::size_t>(index - lo_)];
-    return std::u32string_view(foldedTexts_).substr(span.start, span.size);
+    // Each key's rank among them all, equal keys sharing one: the passes compare
+    // whole numbers, in the keys' own order.
+    std::vector<std::size_t> order(size);
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return compare(a, b) < 0; });
+    ranks_.resize(size);
+    int rank = 0;
+    for (std::size_t k = 0; k < size; ++k) {
+        if (k > 0 && compare(order[k - 1], order[k]) != 0)
+            ++rank;
+        ranks_[order[k]] = rank;
+    }
 }
 
 bool CollationKeys::Greater(int j, int i) const
 {
-    if (folded_)
-        return Folded(j).compare(Folded(i)) > 0;
-    return !keys_.empty() && keys_[static_cast<std::size_t>(j - lo_)].compare(keys_[static_cast<std::size_t>(i - lo_)]) > 0;
+    return !ranks_.empty() && ranks_[static_cast<std::size_t>(j - lo_)] > ranks_[static_cast<std::size_t>(i - lo_)];
+}
+
+bool CollationKeys::InOrder() const
+{
+    return std::is_sorted(ranks_.begin(), ranks_.end());
 }
 
 void CollationKeys::Exchange(int j, int i)
 {
-    const auto a = static_cast<std::size_t>(j - lo_);
-    const auto b = static_cast<std::size_t>(i - lo_);
-    if (folded_)
-        std::swap(spans_[a], spans_[b]);
-    else if (!keys_.empty())
-        keys_[a].swap(keys_[b]);
+    if (!ranks_.empty())
+        std::swap(ranks_[static_cast<std::size_t>(j - lo_)], ranks_[static_cast<std::size_t>(i - lo_)]);
 }
 
 } // namespace Functions

@@ -4,6 +4,7 @@
 #include "core/state/trim_spaces.h"
 #include "platform/file_tail.h"
 
+#include <QFile>
 #include <cstring>
 
 namespace Functions {
@@ -23,11 +24,13 @@ void Validate(std::array<char, N> &field, const char *fallback)
 }
 } // namespace
 
-TagRecord ReadTag(const QString &path)
+TagRecord ReadTag(const QString &path) { return ReadTag(QFile::encodeName(path)); }
+
+TagRecord ReadTag(const QByteArray &path)
 {
     TagRecord tag;
     char bytes[UsedBytes] = {};
-    Platform::ReadNearEnd(path, TagSize, bytes, UsedBytes);
+    Platform::ReadNearEnd(path.constData(), TagSize, bytes, UsedBytes);
     std::memcpy(tag.Header.data(), bytes, tag.Header.size());
     if (std::memcmp(tag.Header.data(), "TAG", 3) != 0) {
         TagRecord::Assign(tag.Title, "No SongName");
@@ -45,6 +48,19 @@ QString CleanTagText(const QString &field)
 {
     const qsizetype nul = field.indexOf(QChar(0));
     return TrimSpaces(nul >= 0 ? field.left(nul) : field);
+}
+
+QString CleanTagText(const char *field, qsizetype size)
+{
+    // ISO-8859-1 gives one character a byte, so cutting and trimming the bytes
+    // first makes the same text with a single conversion.
+    qsizetype end = qstrnlen(field, static_cast<std::size_t>(size));
+    qsizetype first = 0;
+    while (first < end && field[first] == ' ')
+        ++first;
+    while (end > first && field[end - 1] == ' ')
+        --end;
+    return QString::fromLatin1(field + first, end - first);
 }
 
 } // namespace Functions

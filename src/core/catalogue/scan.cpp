@@ -6,6 +6,7 @@
 #include "platform/directory_listing.h"
 
 #include <QDir>
+#include <QStringBuilder>
 #include <deque>
 #include <unordered_set>
 
@@ -15,9 +16,9 @@ namespace {
 const QString Separator = QDir::separator();
 
 bool IsSongName(QByteArrayView name) { return name.endsWith("mp3"); }
+} // namespace
 
-// The walk itself; returns false when the catalogue filled up before it ended.
-bool Walk(const QString &startDir, std::vector<Song> &songs, int16_t &lastIndex, int16_t &count)
+bool WalkDirectories(const QString &startDir, std::vector<Song> &songs, int16_t &lastIndex, int16_t &count)
 {
     const QString unknown = QStringLiteral("Unknown");
     std::deque<QString> queue{startDir.endsWith(Separator) ? startDir : startDir + Separator};
@@ -43,13 +44,13 @@ bool Walk(const QString &startDir, std::vector<Song> &songs, int16_t &lastIndex,
             if (!Platform::NameText(bytes, name))
                 continue;
             if (kind == Platform::EntryKind::Directory) {
-                queue.push_back(current + name + Separator);
+                queue.push_back(current % name % Separator);
                 continue;
             }
             try {
                 Song &song = AppendSong(songs, lastIndex, count);
                 song.ShortName = name;
-                song.LongName = current + Separator + name;
+                song.LongName = current % Separator % name;
                 song.Artist = unknown;
                 song.SongName = name;
             } catch (const CounterOverflow &) {
@@ -61,14 +62,17 @@ bool Walk(const QString &startDir, std::vector<Song> &songs, int16_t &lastIndex,
     }
     return true;
 }
-} // namespace
 
-void ScanDirectories(const QString &startDir, std::vector<Song> &songs, int16_t &lastIndex, int16_t &count)
+void FinishScan(bool complete)
 {
-    const bool complete = Walk(startDir, songs, lastIndex, count);
     Screen::views().RebuildTree();
     if (!complete)
         ShowMessage(QStringLiteral("The catalogue is full: it holds 32,767 songs, and no more were added."));
+}
+
+void ScanDirectories(const QString &startDir, std::vector<Song> &songs, int16_t &lastIndex, int16_t &count)
+{
+    FinishScan(WalkDirectories(startDir, songs, lastIndex, count));
 }
 
 } // namespace Functions

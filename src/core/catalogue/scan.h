@@ -16,4 +16,10 @@ namespace Functions {
 // with one message.
 void ScanDirectories(const QString &startDir, std::vector<Song> &songs, int16_t &lastIndex, int16_t &count);
 
+// ScanDirectories in two steps: the walk, which returns false when the catalogue
+// filled up before it ended...
+bool WalkDirectories(const QString &startDir, std::vector<Song> &songs, int16_t &lastIndex, int16_t &count);
+// ...and what follows it: the tree rebuilt and, after an incomplete walk, the message.
+void FinishScan(bool complete);
+
 } // namespace Functions

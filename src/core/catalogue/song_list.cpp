@@ -2,6 +2,8 @@
 
 #include "core/state/trim_spaces.h"
 
+#include <QStringBuilder>
+
 namespace Functions {
 
 namespace {
@@ -9,12 +11,13 @@ enum class Form { ArtistSong, SongArtist, FileName };
 
 QString RowText(const Song &song, Form form)
 {
-    const QString separator = QStringLiteral(", ");
+    // Joined in one step: one allocation a row, not one for each part added.
+    const QLatin1String separator(", ");
     switch (form) {
     case Form::ArtistSong:
-        return TrimSpaces(song.Artist) + separator + TrimSpaces(song.SongName);
+        return TrimSpaces(song.Artist) % separator % TrimSpaces(song.SongName);
     case Form::SongArtist:
-        return TrimSpaces(song.SongName) + separator + TrimSpaces(song.Artist);
+        return TrimSpaces(song.SongName) % separator % TrimSpaces(song.Artist);
     case Form::FileName:
         break;
     }

@@ -17,6 +17,10 @@ void SortSongs(int16_t lo, int16_t hi, std::vector<Song> &songs, const QString &
         return;
     ProgressReport progress(QStringLiteral("Sorting"), QStringLiteral("0"), GroupedNumber(hi));
     CollationKeys keys(songs, lo, hi, key);
+    // No pass would exchange anything in a range already in order, as after a
+    // start-up playlist saved in this order.
+    if (keys.InOrder())
+        return;
     // The passes exchange record numbers along with the keys; each record then
     // moves once, to the place the exchanges gave it.
     std::vector<int> records(static_cast<std::size_t>(hi - lo + 1));
@@ -43,6 +47,11 @@ void SortSongs(int16_t lo, int16_t hi, std::vector<Song> &songs, const QString &
     for (const int record : records)
         sorted.push_back(std::move(songs.at(static_cast<std::size_t>(record))));
     std::move(sorted.begin(), sorted.end(), songs.begin() + lo);
+}
+
+bool InOrder(const std::vector<Song> &songs, int16_t lo, int16_t hi, const QString &key)
+{
+    return CollationKeys(songs, lo, hi, key).InOrder();
 }
 
 } // namespace Functions

@@ -5,29 +5,50 @@
 #include "core/state/screen.h"
 #include "core/state/trim_spaces.h"
 
+#include <QFile>
+#include <stdexcept>
+
 namespace Functions {
 
-namespace {
-// Tag bytes are ISO-8859-1 text.
-template <std::size_t N>
-QString FieldText(const std::array<char, N> &field)
+TagPass::TagPass(const std::vector<Song> &songs, int16_t lastIndex, int16_t count)
+    : lastIndex_(count == 0 ? -1 : lastIndex)
 {
-    return QString::fromLatin1(field.data(), static_cast<qsizetype>(N));
+    if (lastIndex_ < 0)
+        return;
+    if (static_cast<std::size_t>(lastIndex_) >= songs.size())
+        throw std::out_of_range("last index outside the catalogue");
+    read_.resize(static_cast<std::size_t>(lastIndex_) + 1);
+    // Each worker reads its songs' paths and writes their own entries, nothing else.
+    pass_ = std::make_unique<ParallelPass>(lastIndex_, [this, &songs](int i) {
+        const TagRecord tag = ReadTag(QFile::encodeName(TrimSpaces(songs[static_cast<std::size_t>(i)].LongName)));
+        Fields &fields = read_[static_cast<std::size_t>(i)];
+        fields.artist = CleanTagText(tag.Artist.data(), static_cast<qsizetype>(tag.Artist.size()));
+        fields.songName = CleanTagText(tag.Title.data(), static_cast<qsizetype>(tag.Title.size()));
+    });
 }
-} // namespace
+
+void TagPass::Finish(std::vector<Song> &songs)
+{
+    if (!pass_)
+        return;
+    ProgressReport progress(QStringLiteral("Tagging"), QStringLiteral("0"), GroupedNumber(lastIndex_));
+    int tagged = -1;
+    pass_->Follow([&](int reached) {
+        while (tagged < reached) {
+            ++tagged;
+            Song &song = songs.at(static_cast<std::size_t>(tagged));
+            Fields &fields = read_[static_cast<std::size_t>(tagged)];
+            song.Artist = std::move(fields.artist);
+            song.SongName = std::move(fields.songName);
+        }
+        progress.SetCurrent(QString::number(tagged));
+    });
+}
 
 void TagSongs(std::vector<Song> &songs, int16_t lastIndex, int16_t count)
 {
-    if (count == 0)
-        return;
-    ProgressReport progress(QStringLiteral("Tagging"), QStringLiteral("0"), GroupedNumber(lastIndex));
-    for (int i = 0; i <= lastIndex; ++i) {
-        Song &song = songs.at(static_cast<std::size_t>(i));
-        const TagRecord tag = ReadTag(TrimSpaces(song.LongName));
-        song.Artist = CleanTagText(FieldText(tag.Artist));
-        song.SongName = CleanTagText(FieldText(tag.Title));
-        progress.SetCurrent(QString::number(i));
-    }
+    TagPass pass(songs, lastIndex, count);
+    pass.Finish(songs);
 }
 
 } // namespace Functions

@@ -7,9 +7,15 @@
 
 void TagSort()
 {
+    Functions::TagPass tags(Songs, LastSongIndex, SongCount);
+    TagSort(tags);
+}
+
+void TagSort(Functions::TagPass &tags)
+{
     if (SongCount == 0)
         return;
-    Functions::TagSongs(Songs, LastSongIndex, SongCount);
+    tags.Finish(Songs);
     Functions::SortSongs(0, LastSongIndex, Songs, QStringLiteral("AS"));
     RebuildModeView();
 }

@@ -42,6 +42,22 @@ int FieldReader::get()
 
 bool FieldReader::AtEnd() { return peek() == Eof; }
 
+bool FieldReader::TakeUntil(QByteArrayView stops, QByteArray *bytes)
+{
+    // A buffer's worth at a time: bytes one by one would cost most of a load.
+    while ((!bytes || bytes->size() <= MaxFieldBytes) && peek() != Eof) {
+        const char *begin = buffer_.data() + pos_;
+        const char *end = buffer_.data() + len_;
+        const char *stop = std::find_first_of(begin, end, stops.begin(), stops.end());
+        if (bytes)
+            bytes->append(begin, stop - begin);
+        pos_ += stop - begin;
+        if (stop != end)
+            break;
+    }
+    return !bytes || bytes->size() <= MaxFieldBytes;
+}
+
 FieldReader::Status FieldReader::Next(QString &field)
 {
     while (peek() == ' ' || peek() == '\t')
@@ -50,33 +66,21 @@ FieldReader::Status FieldReader::Next(QString &field)
         return failed_ ? Status::Error : Status::End;
 
     QByteArray bytes;
-    const auto append = [&bytes](int c) {
-        bytes.append(static_cast<char>(c));
-        return bytes.size() <= MaxFieldBytes;
-    };
-
+    const QByteArrayView separators(",\r\n");
     if (peek() == '"') {
         get();
         for (;;) {
-            const int c = get();
-            if (c == Eof)
-                break;
-            if (c == '"') {
-                if (peek() != '"')
-                    break;
-                get();
-            }
-            if (!append(c))
+            if (!TakeUntil("\"", &bytes))
                 return Status::Error;
+            if (get() == Eof || peek() != '"')
+                break;
+            // A doubled quote stands for one.
+            bytes.append(static_cast<char>(get()));
         }
         // Anything between the closing quote and the separator is not part of the value.
-        while (peek() != Eof && peek() != ',' && peek() != '\r' && peek() != '\n')
-            get();
-    } else {
-        while (peek() != Eof && peek() != ',' && peek() != '\r' && peek() != '\n') {
-            if (!append(get()))
-                return Status::Error;
-        }
+        TakeUntil(separators, nullptr);
+    } else if (!TakeUntil(separators, &bytes)) {
+        return Status::Error;
     }
 
     const int separator = get();

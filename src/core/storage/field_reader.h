@@ -1,6 +1,7 @@
 // Reads the quoted comma-separated fields that playlists and the settings file share.
 #pragma once
 
+#include <QByteArrayView>
 #include <QIODevice>
 #include <QString>
 #include <vector>
@@ -29,6 +30,9 @@ public:
 private:
     int peek();
     int get();
+    // Reads up to the next of `stops` or to the end, appending what it reads to
+    // `bytes` (when given); false when `bytes` grows past MaxFieldBytes.
+    bool TakeUntil(QByteArrayView stops, QByteArray *bytes);
 
     QIODevice &device_;
     std::vector<char> buffer_;

@@ -1,5 +1,7 @@
 #include "core/storage/quick_load.h"
 
+#include "core/catalogue/artist_tree.h"
+#include "core/catalogue/sort.h"
 #include "core/catalogue/view_modes.h"
 #include "core/state/globals.h"
 #include "core/state/screen.h"
@@ -38,10 +40,19 @@ void LoadSlot(int16_t slot)
 void LoadStartupPlaylist()
 {
     const QString path = Platform::ApplicationFile(SlotFileName(0));
-    if (!QFileInfo::exists(path))
-        return;
-    LoadPlaylist(path, Songs, LastSongIndex, SongCount);
-    Screen::views().RebuildTree();
+    const ViewMode *mode = FindViewMode(SortBy);
+    if (QFileInfo::exists(path)) {
+        LoadPlaylist(path, Songs, LastSongIndex, SongCount);
+        if (!mode || !mode->listForm.isEmpty() || SongCount == 0)
+            Screen::views().RebuildTree();
+        // The tree of the file's order would be replaced before it is ever seen;
+        // only its diagnostics are, unless the sort keeps that order and the tree
+        // built after it shows the same.
+        else if (!InOrder(Songs, 0, LastSongIndex, mode->sortKey))
+            BuildArtistTree(Songs, LastSongIndex, SongCount);
+    }
+    if (mode)
+        ChooseViewMode(*mode);
 }
 
 } // namespace Functions

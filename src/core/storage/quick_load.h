@@ -17,7 +17,10 @@ void SaveSlot(int16_t slot);
 // in a list mode; a slot without a file is named in a message and changes nothing.
 void LoadSlot(int16_t slot);
 
-// Start-up: loads playlist0.txt when there is one and rebuilds the tree from it.
+// Start-up, once the settings are read: loads playlist0.txt when there is one and
+// shows it in the saved mode, as building the tree from the file and then choosing
+// the mode (ChooseViewMode) would; in the tree mode the tree is filled once, after
+// the mode's sort.
 void LoadStartupPlaylist();
 
 } // namespace Functions

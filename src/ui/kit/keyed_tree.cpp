@@ -1,11 +1,31 @@
 #include "ui/kit/keyed_tree.h"
 
 #include <QHeaderView>
+#include <algorithm>
 
 namespace Kit {
 
 namespace {
-constexpr int SongRole = Qt::UserRole + 1;
+constexpr int KeyedNodeType = QTreeWidgetItem::UserType;
+
+// A node keeps its text and song index as plain members: stored as item data, with
+// the allocations that come with it, they would cost as much again to fill and to
+// clear a tree of tens of thousands of nodes.
+class KeyedNode : public QTreeWidgetItem {
+public:
+    KeyedNode(const QString &text, int song) : QTreeWidgetItem(KeyedNodeType), text_(text), song_(song) {}
+    int Song() const { return song_; }
+    QVariant data(int column, int role) const override
+    {
+        if (column == 0 && (role == Qt::DisplayRole || role == Qt::EditRole))
+            return text_;
+        return QTreeWidgetItem::data(column, role);
+    }
+
+private:
+    QString text_;
+    int song_;
+};
 } // namespace
 
 KeyedTree::KeyedTree(QWidget *parent) : QTreeWidget(parent)
@@ -22,9 +42,9 @@ void KeyedTree::Fill(const std::vector<Functions::TreeNode> &nodes)
     setUpdatesEnabled(false);
     ClearNodes();
     byNumber_.reserve(nodes.size());
+    byKey_.reserve(std::count_if(nodes.begin(), nodes.end(), [](const Functions::TreeNode &plan) { return plan.song < 0; }));
     for (const Functions::TreeNode &plan : nodes) {
-        auto *node = new Node(QStringList{plan.text});
-        node->setData(0, SongRole, plan.song);
+        Node *node = new KeyedNode(plan.text, plan.song);
         if (plan.parent >= 0)
             byNumber_.at(static_cast<std::size_t>(plan.parent))->addChild(node);
         if (plan.song >= 0) {
@@ -56,7 +76,10 @@ KeyedTree::Node *KeyedTree::SongNode(int index) const
                                                                           : nullptr;
 }
 
-int KeyedTree::SongIndex(const Node *node) { return node ? node->data(0, SongRole).toInt() : -1; }
+int KeyedTree::SongIndex(const Node *node)
+{
+    return node && node->type() == KeyedNodeType ? static_cast<const KeyedNode *>(node)->Song() : -1;
+}
 
 KeyedTree::Node *KeyedTree::SelectedItem() const
 {

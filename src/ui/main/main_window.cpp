@@ -3,6 +3,7 @@
 
 #include "core/state/globals.h"
 #include "core/storage/quick_load.h"
+#include "core/storage/settings.h"
 #include "platform/media_player.h"
 #include "ui/kit/design_controls.h"
 #include "ui/kit/key_codes.h"
@@ -241,8 +242,10 @@ void Main::Form_Load()
     chk_shuffle->setChecked(true);
     SetTreeBackColor();
     PlaceWindow();
+    // The settings come first, so that the catalogue is shown once, in their mode.
+    const SlotNames names = Functions::ReadSettings();
     Functions::LoadStartupPlaylist();
-    ReadAndApplySettings();
+    ApplySettings(names);
     Timer1->start();
 }
 

@@ -1,8 +1,6 @@
 #include "ui/windows/add_songs_window.h"
 
-#include "core/catalogue/scan.h"
-#include "core/catalogue/tag_sort.h"
-#include "core/state/globals.h"
+#include "core/catalogue/add_songs.h"
 #include "platform/drives.h"
 #include "ui/kit/directory_list_box.h"
 #include "ui/kit/drive_list_box.h"
@@ -102,8 +100,7 @@ void frm_addsongs::DirectoryListBox_KeyPress(int keyAscii)
 
 void frm_addsongs::cmd_recursive_Click()
 {
-    Functions::ScanDirectories(DirectoryListBox->Path(), Songs, LastSongIndex, SongCount);
-    TagSort();
+    AddDirectorySongs(DirectoryListBox->Path());
 }
 
 void frm_addsongs::cmd_cancel_Click() { hide(); }

@@ -12,25 +12,20 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-void ReadAndApplySettings()
+void SaveSettings() { Functions::WriteSettings(Window<frm_QuickLoad>().SlotNames()); }
+
+void ApplySettings(const SlotNames &names)
 {
     // The slot names live in the quick-load window, which holds them from now on.
     frm_QuickLoad &quickLoad = Window<frm_QuickLoad>();
-    const SlotNames names = Functions::ReadSettings();
     for (std::size_t slot = 0; slot < names.size(); ++slot) {
         if (names[slot])
             quickLoad.text_ListName[slot]->setText(*names[slot]);
     }
-    ApplySettings();
-}
-
-void SaveSettings() { Functions::WriteSettings(Window<frm_QuickLoad>().SlotNames()); }
-
-void ApplySettings()
-{
     frm_Options &options = Window<frm_Options>();
+    // The mode was chosen as the catalogue was loaded.
     if (QRadioButton *mode = options.ModeButton(SortBy))
-        options.SelectMode(mode);
+        mode->setChecked(true);
     options.text_CdDrive->setText(CdDrive);
     options.text_FontSize->setText(QString::number(FontSize));
     if (Main *main = Main::instance())

@@ -1,13 +1,13 @@
 // The settings file and the windows that show and edit its settings.
 #pragma once
 
-// Reads Korvel.ini, puts the slot names it holds into the quick-load window and
-// applies the settings to the windows (ApplySettings).
-void ReadAndApplySettings();
+#include "core/storage/settings.h"
 
 // Writes Korvel.ini from the settings and the names the quick-load window shows.
 void SaveSettings();
 
-// Selects the option button of SortBy (which sorts and shows its view), fills the
-// options window's boxes, sets the views' font size and the add-songs window's drive.
-void ApplySettings();
+// Start-up, once the settings are read and the catalogue shown in their mode: puts
+// the slot names read into the quick-load window, checks the option button of
+// SortBy, fills the options window's boxes, sets the views' font size and the
+// add-songs window's drive.
+void ApplySettings(const SlotNames &names);
