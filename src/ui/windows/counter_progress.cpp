@@ -16,8 +16,9 @@ constexpr qint64 RepaintIntervalMs = 20;
 // How long a newly shown window may take to be exposed before the work goes on.
 constexpr qint64 ExposeWaitMs = 500;
 // The work lets the window system expose and paint its windows, but handles no
-// clicks, keys or timers until it is over.
-constexpr auto WindowSystemOnly = QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers;
+// clicks, keys, timers or requests from the session bus until it is over.
+constexpr auto WindowSystemOnly =
+    QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers | QEventLoop::ExcludeSocketNotifiers;
 
 bool IsExposed(const QWidget &window) { return window.windowHandle() && window.windowHandle()->isExposed(); }
 } // namespace
