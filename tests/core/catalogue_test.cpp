@@ -68,7 +68,8 @@ QStringList tree(const QStringList &artists)
     const auto nodes = Functions::BuildArtistTree(Songs, int16_t(std::max<qsizetype>(0, artists.size() - 1)), int16_t(artists.size()));
     QStringList edges;
     for (const Functions::TreeNode &node : nodes)
-        edges << (node.parent < 0 ? QString() : nodes.at(node.parent).key) + ">" + node.key;
+        edges << (node.parent < 0 ? QString() : nodes.at(node.parent).key) + ">" +
+                     (node.song < 0 ? node.key : Functions::SongKey(node.song));
     return edges;
 }
 } // namespace

@@ -31,25 +31,27 @@ QString Diagnostic(const Song &song, int i)
 }
 
 // Song keys and artist keys are kept apart, so that an artist named like a song
-// key is an artist like any other; the root's key is an artist key.
+// key is an artist like any other; the root's key is an artist key. A song's key
+// is its index, so only the artists need an index of their keys.
 class Builder {
 public:
-    explicit Builder(std::vector<TreeNode> &nodes) : nodes_(nodes) {}
+    Builder(std::vector<TreeNode> &nodes, std::size_t artists) : nodes_(nodes) { artists_.reserve(artists); }
 
-    // Adds the root or an artist node; false when the key is taken.
-    bool AddArtist(const QString &key, const QString &text)
+    // Adds the root or an artist node and returns it, or the node that has its key
+    // already (-1 when refused).
+    int AddArtist(const QString &key, const QString &text, bool &refused)
     {
-        if (artists_.contains(key))
-            return false;
-        artists_.insert(key, static_cast<int>(nodes_.size()));
+        const auto found = artists_.constFind(key);
+        refused = found != artists_.cend();
+        if (refused)
+            return *found;
+        const int node = static_cast<int>(nodes_.size());
+        artists_.insert(key, node);
         nodes_.push_back({nodes_.empty() ? -1 : 0, key, text, -1});
-        return true;
+        return node;
     }
 
-    void AddSong(const QString &artist, int index, const QString &text)
-    {
-        nodes_.push_back({artists_.value(artist), SongKey(index), text, index});
-    }
+    void AddSong(int artist, int index, const QString &text) { nodes_.push_back({artist, QString(), text, index}); }
 
 private:
     std::vector<TreeNode> &nodes_;
@@ -66,25 +68,28 @@ std::vector<TreeNode> BuildArtistTree(const std::vector<Song> &songs, int16_t la
         return nodes;
     const int last = std::min<int>(lastIndex, static_cast<int>(songs.size()) - 1);
     nodes.reserve(static_cast<std::size_t>(last) * 2 + 2);
-    Builder tree(nodes);
+    Builder tree(nodes, static_cast<std::size_t>(last) + 2);
     bool reported = false;
     const auto refused = [&](int i) {
         if (!std::exchange(reported, true))
             ShowMessage(Diagnostic(songs[static_cast<std::size_t>(i)], i));
     };
 
-    QString current = songs.front().Artist;
-    tree.AddArtist(RootKey, QStringLiteral("Artists"));
-    if (!tree.AddArtist(current, current))
+    bool taken = false;
+    tree.AddArtist(RootKey, QStringLiteral("Artists"), taken);
+    const QString *current = &songs.front().Artist;
+    int artist = tree.AddArtist(*current, *current, taken);
+    if (taken)
         refused(0);
     for (int i = 0; i <= last; ++i) {
         const Song &song = songs[static_cast<std::size_t>(i)];
-        if (song.Artist != current) {
-            current = song.Artist;
-            if (!tree.AddArtist(current, current))
+        if (song.Artist != *current) {
+            current = &song.Artist;
+            artist = tree.AddArtist(*current, *current, taken);
+            if (taken)
                 refused(i);
         }
-        tree.AddSong(current, i, song.SongName);
+        tree.AddSong(artist, i, song.SongName);
     }
     return nodes;
 }

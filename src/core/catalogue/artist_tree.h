@@ -12,7 +12,7 @@ namespace Functions {
 
 struct TreeNode {
     int parent;   // the parent's place in the list; -1 for the root
-    QString key;  // "Artist" for the root, the artist text, "Key" and the song's index
+    QString key;  // "Artist" for the root, the artist text; a song's key is SongKey(song)
     QString text;
     int song;     // the song's index for a song node, -1 otherwise
 };
