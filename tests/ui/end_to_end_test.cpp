@@ -1,24 +1,33 @@
-// The real program started from an application directory of its own.
+// The real program on a display and a session bus of its own: its window stands centred,
+// the desktop's player controls drive it and hear its changes, and it writes nothing.
+#include "support/song_files.h"
+#include "support/tone_mp3.h"
 #include "support/ui/x_display.h"
 
 #include <QCryptographicHash>
-#include <QDir>
-#include <QDirIterator>
-#include <QProcess>
+#include <QDBusArgument>
+#include <QDBusConnectionInterface>
+#include <QDBusReply>
+#include <QDBusVariant>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <unistd.h>
 
 namespace {
-// Name and contents digest of every file in a directory.
-QMap<QString, QByteArray> snapshot(const QString &dir)
+const QString Service = "org.mpris.MediaPlayer2.korvel";
+const QString Player = "org.mpris.MediaPlayer2.Player";
+const QString Properties = "org.freedesktop.DBus.Properties";
+constexpr int Patience = 60000;
+constexpr double SongSeconds = 120;
+
+// Every file of a directory, with a digest of its contents.
+QMap<QString, QByteArray> snapshot(const QDir &dir)
 {
     QMap<QString, QByteArray> files;
-    for (QDirIterator it(dir, QDir::Files | QDir::Hidden); it.hasNext();) {
-        QFile f(it.next());
-        if (f.fileName().endsWith("/korvel") || !f.open(QIODevice::ReadOnly))
-            continue;
-        files.insert(it.fileName(), QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1));
+    for (const QFileInfo &file : dir.entryInfoList(QDir::Files | QDir::Hidden)) {
+        QFile f(file.filePath());
+        if (f.open(QIODevice::ReadOnly))
+            files.insert(file.fileName(), QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1));
     }
     return files;
 }
@@ -26,50 +35,101 @@ QMap<QString, QByteArray> snapshot(const QString &dir)
 
 class EndToEndTest : public QObject {
     Q_OBJECT
+public slots:
+    void PropertiesChanged(const QDBusMessage &message)
+    {
+        heard.unite(QMultiMap(qdbus_cast<QVariantMap>(message.arguments().value(1).value<QDBusArgument>())));
+    }
+
 private slots:
-    void startsShowsTheCatalogueAndWritesNothing()
+    void desktopControlsDriveThePlayerAndHearItsChanges()
     {
         TestSupport::XDisplay display;
-        if (!display.ok())
-            QSKIP("Xvfb and xdotool are needed to see the window");
+        if (!display.ok() || !TestSupport::LameAvailable() || QStandardPaths::findExecutable("dbus-daemon").isEmpty())
+            QSKIP("Xvfb, xdotool, lame and dbus-daemon are needed");
+        QProcess daemon, korvel;
+        daemon.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+        QByteArray address;
+        while (!address.endsWith('\n') && daemon.waitForReadyRead(Patience))
+            address += daemon.readAllStandardOutput();
+        bus = QDBusConnection::connectToBus(QString::fromUtf8(address.trimmed()), "test");
+
         QTemporaryDir app;
         const QString binary = app.filePath("korvel");
-        // A hard link or a copy: the program finds its directory through its own real path.
-        if (::link(KORVEL_BINARY, QFile::encodeName(binary).constData()) != 0 && !QFile::copy(KORVEL_BINARY, binary))
-            QFAIL("cannot place the program in a temporary directory");
-        QFile playlist(app.filePath("playlist0.txt"));
-        QVERIFY(playlist.open(QIODevice::WriteOnly));
-        playlist.write("\"A\",\"one\",\"/m//1.mp3\",\"1.mp3\"\r\n\"B\",\"two\",\"/m//2.mp3\",\"2.mp3\"\r\n");
-        playlist.close();
-        QFile settings(app.filePath("Korvel.ini"));
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write("\"SortBy\",\"LAS\"\r\n");
-        settings.close();
+        QVERIFY(::link(KORVEL_BINARY, QFile::encodeName(binary).constData()) == 0 || QFile::copy(KORVEL_BINARY, binary));
+        QByteArray playlist;
+        for (const QString n : {"1", "2"}) {
+            QVERIFY(TestSupport::MakeToneMp3(app.filePath(n + ".mp3"), SongSeconds));
+            playlist += QString("\"Artist %1\",\"Song %1\",\"%2/%1.mp3\",\"%1.mp3\"\r\n").arg(n, app.path()).toUtf8();
+        }
+        TestSupport::WriteFile(app.filePath("playlist0.txt"), playlist);
+        TestSupport::WriteFile(app.filePath("Korvel.ini"), "\"SortBy\",\"LAS\"\r\n");
         const auto before = snapshot(app.path());
 
-        QProcess korvel;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("DISPLAY", display.name());
         env.insert("QT_QPA_PLATFORM", "xcb");
+        env.insert("DBUS_SESSION_BUS_ADDRESS", address.trimmed());
         korvel.setProcessEnvironment(env);
-        korvel.setProcessChannelMode(QProcess::ForwardedChannels);
-        korvel.start(binary, {});
-        QVERIFY(korvel.waitForStarted());
+        korvel.start(binary);
+        QTRY_VERIFY_WITH_TIMEOUT(bus.interface()->isServiceRegistered(Service), Patience);
+        // The window stands centred across the screen.
+        const QString geometry = display.xdotool({"getwindowgeometry", display.waitForWindow("^Korvel v1.3$", Patience)});
+        const auto placed = QRegularExpression("Position: (\\d+),\\d+.*Geometry: (\\d+)x", QRegularExpression::DotMatchesEverythingOption)
+                                .match(geometry);
+        QVERIFY2(placed.hasMatch(), qPrintable(geometry));
+        QVERIFY(qAbs(placed.captured(1).toInt() + placed.captured(2).toInt() / 2 - 512) <= 2);
+        QVERIFY(bus.connect(Service, "/org/mpris/MediaPlayer2", Properties, "PropertiesChanged", this,
+                            SLOT(PropertiesChanged(QDBusMessage))));
 
-        const QString window = display.waitForWindow("^Korvel v1.3$", 30000);
-        QVERIFY2(!window.isEmpty(), "the main window did not appear");
-        // Centred across the screen.
-        const QString geometry = display.xdotool({"getwindowgeometry", window});
-        const QRegularExpression re("Position: (\\d+),\\d+.*Geometry: (\\d+)x", QRegularExpression::DotMatchesEverythingOption);
-        const auto m = re.match(geometry);
-        QVERIFY2(m.hasMatch(), qPrintable(geometry));
-        QVERIFY(qAbs(m.captured(1).toInt() + m.captured(2).toInt() / 2 - 512) <= 2);
+        call(Player, "Next");
+        QTRY_COMPARE_WITH_TIMEOUT(get("PlaybackStatus"), "Playing", Patience);
+        QVariantMap song;
+        QTRY_VERIFY_WITH_TIMEOUT((song = get("Metadata").toMap()).contains("mpris:length"), Patience);
+        const QString n = song.value("xesam:title").toString().remove("Song ");
+        QVERIFY2(n == "1" || n == "2", qPrintable(n));
+        QCOMPARE(song.value("xesam:artist").toStringList(), QStringList{"Artist " + n});
+        QCOMPARE(song.value("xesam:url").toString(), QUrl::fromLocalFile(app.filePath(n + ".mp3")).toString());
+        QVERIFY(qAbs(song.value("mpris:length").toLongLong() - SongSeconds * 1e6) < 1e6);
 
-        QVERIFY(korvel.state() == QProcess::Running);
-        korvel.terminate();
-        QVERIFY(korvel.waitForFinished(10000));
+        call(Player, "PlayPause");
+        QTRY_COMPARE_WITH_TIMEOUT(get("PlaybackStatus"), "Paused", Patience);
+        QTRY_VERIFY_WITH_TIMEOUT(heard.contains("PlaybackStatus", "Paused") && heard.contains("Metadata"), Patience);
+        call(Player, "PlayPause");
+        QTRY_COMPARE_WITH_TIMEOUT(get("PlaybackStatus"), "Playing", Patience);
+        call(Properties, "Set", {Player, "Volume", QVariant::fromValue(QDBusVariant(0.25))});
+        QCOMPARE(get("Volume"), 0.25);
+        QTRY_VERIFY_WITH_TIMEOUT(heard.contains("Volume", 0.25), Patience);
+        // Back to the song before the one Next chose (which may be the same song again).
+        call(Player, "Next");
+        call(Player, "Previous");
+        QCOMPARE(get("Metadata").toMap().value("xesam:title"), song.value("xesam:title"));
+
+        call("org.mpris.MediaPlayer2", "Quit");
+        QVERIFY(korvel.waitForFinished(Patience) && korvel.exitCode() == 0);
+        // Nothing is written at exit.
         QCOMPARE(snapshot(app.path()), before);
+        daemon.terminate();
+        QVERIFY(daemon.waitForFinished(Patience));
     }
+
+private:
+    QDBusMessage call(const QString &interface, const QString &method, const QVariantList &arguments = {}) const
+    {
+        QDBusMessage message = QDBusMessage::createMethodCall(Service, "/org/mpris/MediaPlayer2", interface, method);
+        message.setArguments(arguments);
+        return bus.call(message, QDBus::Block, Patience);
+    }
+
+    // A property of the player, its dictionaries unpacked.
+    QVariant get(const QString &name) const
+    {
+        const QVariant value = QDBusReply<QDBusVariant>(call(Properties, "Get", {Player, name})).value().variant();
+        return value.canConvert<QDBusArgument>() ? QVariant(qdbus_cast<QVariantMap>(value.value<QDBusArgument>())) : value;
+    }
+
+    QDBusConnection bus{"none"};
+    QMultiMap<QString, QVariant> heard;
 };
 
 QTEST_MAIN(EndToEndTest)

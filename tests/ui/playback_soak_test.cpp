@@ -13,16 +13,9 @@
 #include "ui/windows/quick_load_window.h"
 #include "ui/windows/windows.h"
 
-#include <QCheckBox>
-#include <QListWidget>
-#include <QLoggingCategory>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSlider>
-#include <QTemporaryDir>
 #include <QtTest>
+#include <QtWidgets>
 #include <deque>
-#include <functional>
 #include <random>
 
 namespace {
@@ -67,11 +60,9 @@ private slots:
         TestSupport::AppDir dir;
         // Slots of different sizes, an empty one, one cut short and one missing: each
         // load replaces the catalogue under the queue and the song pointers.
-        dir.write("playlist0.txt", playlist(25, 'a'));
-        dir.write("playlist1.txt", playlist(3, 'k'));
-        dir.write("playlist2.txt", playlist(1, 'p'));
-        dir.write("playlist3.txt", "");
-        dir.write("playlist4.txt", playlist(40, 'r') + "\"cut\",\"short\"");
+        for (auto [slot, contents] : {std::pair{"0", playlist(25, 'a')}, {"1", playlist(1, 'k')}, {"2", QByteArray()},
+                                      {"3", playlist(40, 'r') + "\"cut\",\"short\""}})
+            dir.write(QStringLiteral("playlist%1.txt").arg(slot), contents);
         // A CD whose songs the CD button adds (scanned, tagged and sorted in).
         QTemporaryDir cd;
         for (int i = 0; i < 5; ++i)
@@ -157,8 +148,7 @@ private slots:
                 QFAIL(qPrintable(QStringLiteral("step %1, %2; last commands: %3").arg(step).arg(failure, last.join(", "))));
             }
             // The test's own records would otherwise grow through the run.
-            opened += player.opened.size();
-            player.opened.clear();
+            opened += std::exchange(player.opened, {}).size();
             player.seeks.clear();
             player.volumes.clear();
             player.refusedVolumes.clear();

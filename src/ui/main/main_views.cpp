@@ -6,6 +6,7 @@
 #include "core/catalogue/catalogue.h"
 #include "core/catalogue/song_list.h"
 #include "core/playback/queue.h"
+#include "core/state/font_size.h"
 #include "core/state/globals.h"
 #include "ui/kit/busy_cursor.h"
 #include "ui/kit/key_codes.h"
@@ -17,8 +18,6 @@
 #include <algorithm>
 
 namespace {
-constexpr int SmallestFont = 8;
-constexpr int LargestFont = 30;
 
 void SetArtistNodesOpen(Kit::KeyedTree &tree, bool open)
 {
@@ -73,7 +72,7 @@ void Main::UpdateSongTotals() { Label_TotalAllSongs->setText(SongTotalText(SongC
 
 void Main::SetViewFontSize(int points)
 {
-    const int shown = std::clamp(points, SmallestFont, LargestFont);
+    const int shown = std::clamp<int>(points, SmallestFontSize, LargestFontSize);
     SetPointSize(TreeView1, shown);
     SetPointSize(List1, shown);
 }

@@ -2,7 +2,7 @@
 
 #include "core/catalogue/view_modes.h"
 #include "core/state/globals.h"
-#include "core/state/number_text.h"
+#include "core/state/font_size.h"
 #include "core/state/screen.h"
 #include "ui/kit/look.h"
 #include "ui/kit/twips.h"
@@ -121,19 +121,12 @@ void frm_Options::SelectMode(QRadioButton *button)
 
 bool frm_Options::text_FontSize_Validate()
 {
-    const std::optional<double> typed = NumberValue(text_FontSize->text());
-    if (!typed)
+    const std::optional<FontSizeEntry> entry = ValidateFontSize(text_FontSize->text());
+    if (!entry)
         return false;
-    double value = *typed;
-    if (value < 8) {
-        value = 8;
-        text_FontSize->setText(QStringLiteral("8"));
-    }
-    if (value > 30) {
-        value = 30;
-        text_FontSize->setText(QStringLiteral("30"));
-    }
-    FontSize = *RoundHalfEvenInt16(value);
+    if (entry->shown != text_FontSize->text())
+        text_FontSize->setText(entry->shown);
+    FontSize = entry->size;
     if (Main *main = Main::instance())
         main->SetViewFontSize(FontSize);
     return true;
