@@ -120,8 +120,12 @@ int main(int argc, char **argv)
     QTemporaryDir appDir, library;
     Platform::SetApplicationDirectory(appDir.path());
 
+    // The maker's own report would mix with the figures on standard output.
     const QString maker = LibraryMaker();
-    if (maker.isEmpty() || QProcess::execute(QStringLiteral("python3"), {maker, library.path()}) != 0) {
+    QProcess make;
+    make.setStandardOutputFile(QProcess::nullDevice());
+    make.start(QStringLiteral("python3"), {maker, library.path()});
+    if (maker.isEmpty() || !make.waitForFinished(-1) || make.exitCode() != 0) {
         std::fprintf(stderr, "cannot make the library with %s\n", qPrintable(maker));
         return 1;
     }
