@@ -27,6 +27,8 @@ void ApplySettings(const SlotNames &names)
     if (QRadioButton *mode = options.ModeButton(SortBy))
         mode->setChecked(true);
     options.text_CdDrive->setText(CdDrive);
+    // The box is a drive letter wide: a longer path shows from its start.
+    options.text_CdDrive->setCursorPosition(0);
     options.text_FontSize->setText(QString::number(FontSize));
     if (Main *main = Main::instance())
         main->SetViewFontSize(FontSize);
