@@ -8,15 +8,8 @@
 #include "core/catalogue/sort.h"
 #include "core/catalogue/tag_sort.h"
 #include "core/catalogue/tags.h"
-#include "core/state/globals.h"
-#include "support/screen_doubles.h"
-#include "support/song_files.h"
+#include "support/state.h"
 
-#include <QCollator>
-#include <QFile>
-#include <QFileInfo>
-#include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <unistd.h>
 

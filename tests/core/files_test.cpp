@@ -2,15 +2,11 @@
 // settings file's reading rules and its ten lines, the quick-load slots, saves onto
 // a full or closed file system, and files that cannot be read.
 #include "core/state/font_size.h"
-#include "core/state/globals.h"
 #include "core/storage/playlist.h"
 #include "core/storage/quick_load.h"
 #include "core/storage/settings.h"
 #include "platform/default_paths.h"
-#include "support/catalogue.h"
-#include "support/screen_doubles.h"
-#include "support/song_files.h"
-#include "support/test_app.h"
+#include "support/state.h"
 
 #include <QtTest>
 #include <csignal>

@@ -2,8 +2,6 @@
 #include "core/storage/settings.h"
 #include "platform/app_dir.h"
 
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <grp.h>
 #include <sys/wait.h>

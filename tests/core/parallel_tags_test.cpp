@@ -5,7 +5,6 @@
 #include "core/state/trim_spaces.h"
 #include "support/song_files.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {

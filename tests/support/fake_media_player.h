@@ -2,6 +2,7 @@
 // the end of a song, and read back what the program asked of the player.
 #pragma once
 
+#include "platform/failure.h"
 #include "platform/media_player.h"
 
 #include <QStringList>
@@ -18,7 +19,15 @@ public:
     std::vector<double> seeks;
     int pauseCalls = 0, stopCalls = 0;
 
-    void Open(const QString &path) override;
+    void Open(const QString &path) override
+    {
+        opened.append(path);
+        file_ = path;
+        position = 0;
+        ready_ = readyOnOpen;
+        if (ready_ == 4)
+            emit PlayStateChange(0, state_ = 2);
+    }
     int32_t ReadyState() const override { return ready_; }
     void Play() override { state_ = 2; }
     void Pause() override { ++pauseCalls, state_ = 1; }
@@ -28,7 +37,14 @@ public:
     void SetCurrentPosition(double seconds) override { seeks.push_back(position = seconds); }
     double Duration() const override { return duration; }
     QString FileName() const override { return file_; }
-    void SetVolume(int32_t volume) override;
+    void SetVolume(int32_t volume) override
+    {
+        if (volume < -10000 || volume > 0) {
+            refusedVolumes.push_back(volume);
+            throw Platform::Failure(380, QStringLiteral("Invalid property value"), QStringLiteral("MediaPlayer"));
+        }
+        volumes.push_back(volume);
+    }
 
     void setReadyState(int32_t state) { ready_ = state; }
 

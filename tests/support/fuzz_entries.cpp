@@ -7,12 +7,7 @@
 #include "core/storage/settings.h"
 #include "platform/app_dir.h"
 
-#include <QBuffer>
-#include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
-#include <QRegularExpression>
-#include <QTemporaryDir>
+#include <QtCore>
 #include <cmath>
 #include <cstring>
 #include <stdexcept>

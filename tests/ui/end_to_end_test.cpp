@@ -4,12 +4,7 @@
 #include "support/tone_mp3.h"
 #include "support/ui/x_display.h"
 
-#include <QCryptographicHash>
-#include <QDBusArgument>
-#include <QDBusConnectionInterface>
-#include <QDBusReply>
-#include <QDBusVariant>
-#include <QTemporaryDir>
+#include <QtDBus>
 #include <QtTest>
 #include <unistd.h>
 

@@ -1,22 +1,9 @@
 // The real media component on MP3s encoded at test time: loading, position, pause,
 // seeks, the end of a file, files it cannot play, rapid skips over good and damaged
 // files, and the window playing on.
-#include "core/state/globals.h"
-#include "platform/failure.h"
-#include "platform/media_player.h"
-#include "support/catalogue.h"
-#include "support/song_files.h"
-#include "support/test_app.h"
 #include "support/tone_mp3.h"
-#include "ui/main/main_window.h"
+#include "support/ui/main_fixture.h"
 
-#include <QCheckBox>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QRandomGenerator>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {

@@ -1,20 +1,8 @@
 // Twenty thousand transport, queue, view and quick-load commands drawn at random over
 // a catalogue that changes under them, with the queue and the counts checked after each.
-#include "core/playback/queue.h"
-#include "core/state/globals.h"
-#include "platform/drives.h"
-#include "support/screen_doubles.h"
-#include "support/song_files.h"
-#include "support/test_app.h"
 #include "support/ui/main_fixture.h"
-#include "ui/kit/keyed_tree.h"
-#include "ui/windows/options_window.h"
-#include "ui/windows/queue_window.h"
-#include "ui/windows/quick_load_window.h"
-#include "ui/windows/windows.h"
 
 #include <QtTest>
-#include <QtWidgets>
 #include <deque>
 #include <random>
 

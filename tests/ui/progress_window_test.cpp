@@ -1,16 +1,9 @@
 // The progress window on a real X display: while a long addition runs, the window is
 // exposed and the screen shows what it draws, its activity word and counts included.
 #include "core/catalogue/scan.h"
-#include "core/state/globals.h"
-#include "support/song_files.h"
-#include "support/test_app.h"
 #include "support/ui/main_fixture.h"
 #include "support/ui/x_display.h"
-#include "ui/windows/counter_window.h"
-#include "ui/windows/windows.h"
 
-#include <QLabel>
-#include <QScreen>
 #include <QtTest>
 
 namespace {

@@ -1,26 +1,9 @@
 // The windows over the test player: start-up, the views and what clicks and keys on
 // them do, the time display and sliders, and the queue, options, About, add-songs
 // and quick-load windows.
-#include "core/playback/queue.h"
-#include "core/state/globals.h"
-#include "platform/drives.h"
-#include "support/catalogue.h"
-#include "support/screen_doubles.h"
-#include "support/song_files.h"
-#include "support/test_app.h"
 #include "support/ui/main_fixture.h"
-#include "ui/kit/directory_list_box.h"
-#include "ui/kit/drive_list_box.h"
-#include "ui/kit/keyed_tree.h"
-#include "ui/windows/about_window.h"
-#include "ui/windows/add_songs_window.h"
-#include "ui/windows/options_window.h"
-#include "ui/windows/queue_window.h"
-#include "ui/windows/quick_load_window.h"
-#include "ui/windows/windows.h"
 
 #include <QtTest>
-#include <QtWidgets>
 
 using TestSupport::MainFixture;
 

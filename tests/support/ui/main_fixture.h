@@ -1,11 +1,24 @@
-// A main window over the test player, as the program's start-up makes it; the play
-// command's wait lets pending events run instead of waiting on the clock.
+// A main window over the test player, as the program's start-up makes it, and the
+// windows opened from it; the play command's wait lets pending events run instead
+// of waiting on the clock.
 #pragma once
 
+#include "platform/drives.h"
 #include "support/fake_media_player.h"
+#include "support/state.h"
+#include "ui/kit/directory_list_box.h"
+#include "ui/kit/drive_list_box.h"
+#include "ui/kit/keyed_tree.h"
 #include "ui/main/main_window.h"
+#include "ui/windows/about_window.h"
+#include "ui/windows/add_songs_window.h"
+#include "ui/windows/counter_window.h"
+#include "ui/windows/options_window.h"
+#include "ui/windows/queue_window.h"
+#include "ui/windows/quick_load_window.h"
+#include "ui/windows/windows.h"
 
-#include <QCoreApplication>
+#include <QtWidgets>
 #include <memory>
 
 namespace TestSupport {
