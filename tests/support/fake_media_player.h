@@ -49,7 +49,6 @@ public:
     void setReadyState(int32_t state) { ready_ = state; }
 
 private:
-    int32_t ready_ = 0;
-    int32_t state_ = 0;
+    int32_t ready_ = 0, state_ = 0;
     QString file_;
 };

@@ -45,9 +45,7 @@ inline void MakeCatalogue(int count)
 }
 
 struct TestSong {
-    QString artist;
-    QString name;
-    QString path;
+    QString artist, name, path;
 };
 
 // Replaces the catalogue with `songs` in this order (the file name is the end of
