@@ -15,7 +15,7 @@ public:
     double duration = 180.0;
     double position = 0;
     QStringList opened;      // every path passed to Open, in order
-    std::vector<int32_t> volumes, refusedVolumes;
+    std::vector<int32_t> volumes;
     std::vector<double> seeks;
     int pauseCalls = 0, stopCalls = 0;
 
@@ -39,10 +39,8 @@ public:
     QString FileName() const override { return file_; }
     void SetVolume(int32_t volume) override
     {
-        if (volume < -10000 || volume > 0) {
-            refusedVolumes.push_back(volume);
+        if (volume < -10000 || volume > 0)
             throw Platform::Failure(380, QStringLiteral("Invalid property value"), QStringLiteral("MediaPlayer"));
-        }
         volumes.push_back(volume);
     }
 

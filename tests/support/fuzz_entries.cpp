@@ -16,15 +16,6 @@ namespace Fuzz {
 
 namespace {
 QTemporaryDir *directory = nullptr;
-
-QString WriteInput(const QString &name, const QByteArray &bytes)
-{
-    const QString path = directory->filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        throw std::runtime_error("cannot write the fuzz input");
-    return path;
-}
 } // namespace
 
 void Prepare()
@@ -56,8 +47,11 @@ void Playlist(const QByteArray &bytes)
 
 void Tag(const QByteArray &bytes)
 {
-    const QString path = WriteInput("song.mp3", bytes);
-    const TagRecord tag = Functions::ReadTag(path);
+    QFile file(directory->filePath("song.mp3"));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write the fuzz input");
+    file.close();
+    const TagRecord tag = Functions::ReadTag(file.fileName());
     const QString title = Functions::CleanTagText(QString::fromLatin1(tag.Title.data(), tag.Title.size()));
     const QString artist = Functions::CleanTagText(QString::fromLatin1(tag.Artist.data(), tag.Artist.size()));
     if (title.isEmpty() && artist.isEmpty() && bytes.size() < 128)
