@@ -249,7 +249,7 @@ private slots:
         }
     }
 
-    void listRowsAndSongCount()
+    void listRowsSongCountAndTagSortsChoiceOfView()
     {
         const std::vector<Song> songs{Song{" f.mp3 ", "/m/f.mp3", 0, "  Abba ", " Waterloo  "},
                                       Song{"g.mp3", "/m/g.mp3", 0, "   ", "Solo\t"}};
@@ -261,10 +261,6 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         for (auto [count, text] : {std::pair{0, "0"}, {7, "7"}, {999, "999"}, {1000, "1,000"}, {32767, "32,767"}})
             QCOMPARE(SongTotalText(static_cast<int16_t>(count)), QString::fromLatin1(text));
-    }
-
-    void tagSortTagsSortsAndRebuildsTheModesView()
-    {
         QTemporaryDir dir;
         TestSupport::WriteSong(dir.filePath("1.mp3"), "Yes", "Beta");
         TestSupport::WriteSong(dir.filePath("2.mp3"), "No", "Alpha");

@@ -7,14 +7,10 @@
 
 namespace TestSupport {
 
-inline bool LameAvailable() { return !QStandardPaths::findExecutable(QStringLiteral("lame")).isEmpty(); }
-
 // Writes `seconds` of a 440 Hz tone as an MP3 at `path`; an artist or title given
 // adds an ID3v1 tag. Returns false when the encoder is missing or fails.
 inline bool MakeToneMp3(const QString &path, double seconds, const QString &artist = QString(), const QString &title = QString())
 {
-    if (!LameAvailable())
-        return false;
     // Raw 16-bit mono samples at 22,050 Hz on the encoder's standard input.
     QStringList arguments{"--quiet", "-r", "-s", "22.05", "-m", "m", "--bitwidth", "16", "--signed", "--little-endian",
                           "-b", "32"};

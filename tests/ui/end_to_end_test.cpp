@@ -39,8 +39,7 @@ private slots:
     void desktopControlsDriveThePlayerAndHearItsChanges()
     {
         TestSupport::XDisplay display;
-        if (!display.ok() || !TestSupport::LameAvailable() || QStandardPaths::findExecutable("dbus-daemon").isEmpty())
-            QSKIP("Xvfb, xdotool, lame and dbus-daemon are needed");
+        QVERIFY(display.ok());
         QProcess daemon, korvel;
         daemon.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
         QByteArray address;
@@ -67,7 +66,7 @@ private slots:
         korvel.start(binary);
         QTRY_VERIFY_WITH_TIMEOUT(bus.interface()->isServiceRegistered(Service), Patience);
         // The window stands centred across the screen.
-        const QString geometry = display.xdotool({"getwindowgeometry", display.waitForWindow("^Korvel v1.3$", Patience)});
+        const QString geometry = display.xdotool({"search", "--sync", "--onlyvisible", "--name", "^Korvel v1.3$", "getwindowgeometry"});
         const auto placed = QRegularExpression("Position: (\\d+),\\d+.*Geometry: (\\d+)x", QRegularExpression::DotMatchesEverythingOption)
                                 .match(geometry);
         QVERIFY2(placed.hasMatch(), qPrintable(geometry));

@@ -12,8 +12,6 @@ public:
     // standard output once it accepts connections; its warnings go nowhere.
     XDisplay()
     {
-        if (QStandardPaths::findExecutable("Xvfb").isEmpty() || QStandardPaths::findExecutable("xdotool").isEmpty())
-            return;
         server_.setStandardErrorFile(QProcess::nullDevice());
         server_.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
         if (!server_.waitForStarted(10000))
@@ -29,10 +27,10 @@ public:
         server_.terminate();
         server_.waitForFinished(5000);
     }
-    // False when Xvfb is not installed or did not start.
+    // False when Xvfb did not start.
     bool ok() const { return !name_.isEmpty(); }
     QString name() const { return name_; }
-    // Runs xdotool on this display; returns its output, trimmed.
+    // Runs xdotool on this display for at most a minute; returns its output, trimmed.
     QString xdotool(const QStringList &arguments) const
     {
         QProcess tool;
@@ -40,18 +38,8 @@ public:
         env.insert("DISPLAY", name_);
         tool.setProcessEnvironment(env);
         tool.start("xdotool", arguments);
-        tool.waitForFinished(10000);
+        tool.waitForFinished(60000);
         return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
-    }
-    // The id of the first visible window whose title matches, or "" after the timeout.
-    QString waitForWindow(const QString &title, int timeoutMs) const
-    {
-        for (QDeadlineTimer deadline(timeoutMs); !deadline.hasExpired(); QThread::msleep(200)) {
-            const QString found = xdotool({"search", "--onlyvisible", "--name", title});
-            if (!found.isEmpty())
-                return found.section('\n', 0, 0);
-        }
-        return QString();
     }
 
 private:
