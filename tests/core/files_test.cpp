@@ -19,7 +19,6 @@ Song song(const QString &artist, const QString &title, const QString &path, cons
 
 QStringList fields(const Song &s) { return {s.Artist, s.SongName, s.LongName, s.ShortName}; }
 
-// Writes `contents` as a playlist and loads it into the catalogue.
 void load(const TestSupport::AppDir &dir, const QByteArray &contents)
 {
     dir.write("in.txt", contents);
@@ -176,7 +175,7 @@ private slots:
         Functions::LoadSlot(2);
         QCOMPARE(messages.texts, QStringList{"File " + dir.file("playlist2.txt") + "\rDoes Not exist, please Save a File"});
         QCOMPARE(SongCount, 7);
-        // The slot names are kept with the settings, ten lines in all.
+        // The slot names are kept with the settings.
         CdDrive = QStringLiteral("/mnt/cd");
         FontSize = 14;
         SongsStartDir = QStringLiteral("/home/u/Music");

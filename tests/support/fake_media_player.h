@@ -12,8 +12,7 @@ class FakeMediaPlayer : public MediaPlayer {
     Q_OBJECT
 public:
     int32_t readyOnOpen = 4; // the ready state an Open reaches (4: loaded; lower: never)
-    double duration = 180.0;
-    double position = 0;
+    double duration = 180.0, position = 0;
     QStringList opened;      // every path passed to Open, in order
     std::vector<int32_t> volumes;
     std::vector<double> seeks;

@@ -104,8 +104,7 @@ private slots:
         f.main->cmd_shrink_Click();
         QVERIFY(std::none_of(artists.begin(), artists.end(), [](auto *n) { return n->isExpanded(); }));
         QVERIFY(tree->Find("Artist")->isExpanded());
-        // A click on a node chooses nothing; a double click anywhere in the tree plays the
-        // selected node; the root and artist nodes choose nothing.
+        // A click chooses nothing; a double click anywhere plays the selected song node.
         tree->Select(tree->SongNode(1));
         f.main->cmd_play_Click();
         QCOMPARE(f.player->opened.size(), 3);
@@ -128,8 +127,7 @@ private slots:
         QVERIFY(!q.isVisible());
         q.chk_songque->setChecked(false);
         QCOMPARE(f.player->opened.size(), 4);
-        // In the list a click chooses; a row only made current, as on taking the focus, does
-        // not, nor does a row of a catalogue that has shrunk since.
+        // In the list a row only made current (as on taking the focus) chooses nothing.
         tree->hide();
         f.main->List1->show();
         f.main->List1->setCurrentRow(0, QItemSelectionModel::NoUpdate);
@@ -226,7 +224,6 @@ private slots:
         TestSupport::SetCatalogue({{"A", "1", "/a"}, {"B", "2", "/b"}, {"C", "3", "/c"}, {"D", "4", "/d"}});
         for (int i = 0; i < 4; ++i)
             Enqueue({Songs.at(i).LongName, int16_t(i)});
-        // Remove with nothing selected, then row 1; up on the first row, down on the last; D up twice.
         for (auto [row, button] : {std::pair{-1, q.cmd_QueRemove}, {1, q.cmd_QueRemove}, {0, q.cmd_QueUp},
                                    {2, q.cmd_QueDown}, {2, q.cmd_QueUp}, {1, q.cmd_QueUp}}) {
             if (row >= 0)
@@ -262,8 +259,7 @@ private slots:
         QVERIFY(options.isVisible() && options.text_FontSize->hasFocus());
         QCOMPARE(SortBy, QStringLiteral("TAS"));
         QVERIFY(!QFileInfo::exists(dir.file("Korvel.ini")));
-        // A size beyond the bounds is held to them in the views, and the click goes on:
-        // with an empty catalogue the list mode only switches the view.
+        // An accepted size lets the click go on; with no songs the list mode only switches the view.
         options.text_FontSize->setText("31");
         QTest::mouseClick(options.Opt_Sort_LSA, Qt::LeftButton);
         QCOMPARE(f.main->TreeView1->font().pointSize(), 30);
