@@ -168,6 +168,11 @@ int main(int argc, char **argv)
     window.DirectoryListBox->SetPath(library.path());
     const double add = Bench::MedianMs(Runs, EmptyCatalogue, [&] { window.cmd_recursive_Click(); });
     Bench::Print("add_directorys_ratio", add / reference, "x");
+    // What drawing the progress window adds to the addition, against no window at all.
+    Screen::Progress *progress = Screen::AttachProgress(nullptr);
+    const double unseen = Bench::MedianMs(Runs, EmptyCatalogue, [&] { window.cmd_recursive_Click(); });
+    Screen::AttachProgress(progress);
+    Bench::Print("progress_drawing_pct", 100 * (add - unseen) / unseen, "%");
     Bench::Print("catalogue_rss_mib", PeakResidentMiB(), "MiB");
     Bench::Print("tag_threads", Functions::PassThreads(), "threads");
 
