@@ -16,5 +16,6 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     commandLine.RefuseUnknownOptions();
     const auto window = Startup::ShowMainWindow();
+    window->OpenFiles(commandLine.Files());
     return QApplication::exec();
 }

@@ -32,7 +32,7 @@ private slots:
         QVERIFY(!Run("cmake", {"--install", build, "--prefix", prefix.path()}).startsWith("failed"));
         const QString program = prefix.filePath("bin/korvel");
         QFile entry(prefix.filePath("share/applications/korvel.desktop"));
-        QVERIFY(entry.open(QIODevice::ReadOnly) && entry.readAll().contains("\nExec=\"" + QFile::encodeName(program) + "\"\n"));
+        QVERIFY(entry.open(QIODevice::ReadOnly) && entry.readAll().contains("\nExec=\"" + QFile::encodeName(program) + "\" %F\n"));
         QCOMPARE(Run("desktop-file-validate", {entry.fileName()}), "");
         QVERIFY(QFile::exists(prefix.filePath("share/icons/hicolor/scalable/apps/korvel.svg")));
         QCOMPARE(Run(program, {"--version"}), "Korvel 1.3\n");

@@ -57,6 +57,8 @@ private slots:
         }
         TestSupport::WriteFile(app.filePath("playlist0.txt"), playlist);
         TestSupport::WriteFile(app.filePath("Korvel.ini"), "\"SortBy\",\"LAS\"\r\n");
+        // Not in the catalogue: the desktop opens it below.
+        QVERIFY(TestSupport::MakeToneMp3(app.filePath("3.mp3"), SongSeconds, "Opened", "Third"));
         const auto before = snapshot(app.path());
 
         // The program inherits them; this process keeps the display it was started on.
@@ -96,6 +98,11 @@ private slots:
         call(Player, "Next");
         call(Player, "Previous");
         QCOMPARE(get("Metadata").toMap().value("xesam:title"), song.value("xesam:title"));
+        // A file the desktop opens with Korvel joins the catalogue, tagged, and plays.
+        const QString opened = QUrl::fromLocalFile(app.filePath("3.mp3")).toString();
+        call(Player, "OpenUri", {opened});
+        QTRY_COMPARE_WITH_TIMEOUT(get("Metadata").toMap().value("xesam:url").toString(), opened, Patience);
+        QCOMPARE(get("Metadata").toMap().value("xesam:title"), "Third");
 
         call("org.mpris.MediaPlayer2", "Quit");
         QVERIFY(korvel.waitForFinished(Patience) && korvel.exitCode() == 0);

@@ -108,6 +108,13 @@ void MprisPlayer::Next() { window_.cmd_next_Click(); }
 
 void MprisPlayer::Previous() { window_.PlayPreviousSong(); }
 
+void MprisPlayer::OpenUri(const QString &Uri)
+{
+    const QUrl url(Uri);
+    if (url.isLocalFile())
+        window_.OpenFiles({url.toLocalFile()});
+}
+
 void MprisPlayer::Seek(qlonglong Offset)
 {
     if (CanSeek())

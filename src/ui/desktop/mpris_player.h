@@ -55,6 +55,8 @@ public slots:
     // Arguments carry the names the interface gives them.
     void Seek(qlonglong Offset);
     void SetPosition(const QDBusObjectPath &TrackId, qlonglong Position);
+    // A file the desktop opens with Korvel: added to the catalogue and played.
+    void OpenUri(const QString &Uri);
 
 signals:
     void Seeked(qlonglong Position);

@@ -9,7 +9,11 @@
 
 namespace Startup {
 
-CommandLine::CommandLine() : help_(parser_.addHelpOption()), version_(parser_.addVersionOption()) {}
+CommandLine::CommandLine() : help_(parser_.addHelpOption()), version_(parser_.addVersionOption())
+{
+    parser_.addPositionalArgument(QStringLiteral("files"), QStringLiteral("MP3 files to add to the catalogue and play."),
+                                  QStringLiteral("[file...]"));
+}
 
 std::optional<int> CommandLine::Answer(int argc, char *argv[])
 {

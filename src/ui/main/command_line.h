@@ -20,6 +20,9 @@ public:
     // -style…): an option still left is refused and ends the program.
     void RefuseUnknownOptions();
 
+    // The MP3 files named on the command line, to be added and played.
+    QStringList Files() const { return parser_.positionalArguments(); }
+
 private:
     // The help's description, which names the folder of the user's files.
     void Describe();

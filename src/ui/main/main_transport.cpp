@@ -1,6 +1,7 @@
 // The transport buttons, and what the transport reads from and shows in the windows.
 #include "ui/main/main_window.h"
 
+#include "core/catalogue/add_files.h"
 #include "core/catalogue/artist_tree.h"
 #include "core/catalogue/catalogue.h"
 #include "core/state/globals.h"
@@ -36,6 +37,13 @@ void Main::cmd_stop_Click() { transport_->Stop(); }
 void Main::PlayPreviousSong()
 {
     if (SelectSong(FindSong(PreviousSong)))
+        transport_->PlaySelected();
+}
+
+void Main::OpenFiles(const QStringList &paths)
+{
+    const QStringList added = AddSongFiles(paths);
+    if (!added.isEmpty() && SelectSong(FindSong({added.first(), -1})))
         transport_->PlaySelected();
 }
 

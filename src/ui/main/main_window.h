@@ -83,6 +83,9 @@ public:
     void cmd_stop_Click();
     // The desktop's Previous: plays PreviousSong while the catalogue holds it.
     void PlayPreviousSong();
+    // Files opened by name: added to the catalogue as an addition adds songs, and the
+    // first of them played.
+    void OpenFiles(const QStringList &paths);
 
     // Views.
     void cmd_clear_Click();

@@ -1,0 +1,9 @@
+// Songs the user opens by name: from the command line or the desktop ("Open With").
+#pragma once
+
+#include <QStringList>
+
+// Appends a song for each regular file among `paths`, as an addition does, then
+// tags, sorts and shows the catalogue. Returns the paths of the songs added, as the
+// catalogue holds them.
+QStringList AddSongFiles(const QStringList &paths);
