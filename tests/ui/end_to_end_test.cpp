@@ -94,6 +94,8 @@ private slots:
         call(Properties, "Set", {Player, "Volume", QVariant::fromValue(QDBusVariant(0.25))});
         QCOMPARE(get("Volume"), 0.25);
         QTRY_VERIFY_WITH_TIMEOUT(heard.contains("Volume", 0.25), Patience);
+        call(Properties, "Set", {Player, "Shuffle", QVariant::fromValue(QDBusVariant(false))});
+        QTRY_VERIFY_WITH_TIMEOUT(heard.contains("Shuffle", false), Patience);
         // Back to the song before the one Next chose (which may be the same song again).
         call(Player, "Next");
         call(Player, "Previous");

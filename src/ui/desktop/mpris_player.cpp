@@ -5,6 +5,7 @@
 #include "ui/desktop/mpris_root.h"
 #include "ui/main/main_window.h"
 
+#include <QCheckBox>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDir>
@@ -17,8 +18,6 @@
 namespace Desktop {
 
 namespace {
-constexpr int32_t Paused = 1;
-constexpr int32_t Playing = 2;
 constexpr double MicrosecondsPerSecond = 1e6;
 const QString NoTrack = QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTrack");
 
@@ -33,15 +32,16 @@ MprisPlayer::MprisPlayer(QObject *published, Main &window)
     // last heard with the state now.
     connect(window_.MediaPlayer1, &MediaPlayer::PlayStateChange, this, &MprisPlayer::PublishChanges);
     connect(window_.Slider_vol, &QSlider::valueChanged, this, &MprisPlayer::PublishChanges);
+    connect(window_.chk_shuffle, &QCheckBox::toggled, this, &MprisPlayer::PublishChanges);
     connect(window_.Timer1, &QTimer::timeout, this, &MprisPlayer::PublishChanges);
 }
 
 QString MprisPlayer::PlaybackStatus() const
 {
     switch (window_.MediaPlayer1->PlayState()) {
-    case Playing:
+    case MediaPlayer::Playing:
         return QStringLiteral("Playing");
-    case Paused:
+    case MediaPlayer::Paused:
         return QStringLiteral("Paused");
     default:
         return QStringLiteral("Stopped");
@@ -80,6 +80,10 @@ void MprisPlayer::SetVolume(double volume)
     slider.setValue(slider.minimum() + std::lround(std::clamp(volume, 0.0, 1.0) * (slider.maximum() - slider.minimum())));
 }
 
+bool MprisPlayer::Shuffle() const { return window_.chk_shuffle->isChecked(); }
+
+void MprisPlayer::SetShuffle(bool shuffle) { window_.chk_shuffle->setChecked(shuffle); }
+
 qlonglong MprisPlayer::Position() const { return Microseconds(window_.MediaPlayer1->CurrentPosition()); }
 
 bool MprisPlayer::CanGoNext() const { return SongCount > 0; }
@@ -96,7 +100,7 @@ void MprisPlayer::Pause() { window_.cmd_pause_Click(); }
 
 void MprisPlayer::PlayPause()
 {
-    if (window_.MediaPlayer1->PlayState() == Playing)
+    if (window_.MediaPlayer1->PlayState() == MediaPlayer::Playing)
         window_.cmd_pause_Click();
     else
         window_.cmd_play_Click();
@@ -147,6 +151,7 @@ QVariantMap MprisPlayer::ObservedProperties() const
         {QStringLiteral("PlaybackStatus"), PlaybackStatus()},
         {QStringLiteral("Metadata"), Metadata()},
         {QStringLiteral("Volume"), Volume()},
+        {QStringLiteral("Shuffle"), Shuffle()},
         {QStringLiteral("CanGoNext"), CanGoNext()},
         {QStringLiteral("CanGoPrevious"), CanGoPrevious()},
         {QStringLiteral("CanPlay"), CanPlay()},

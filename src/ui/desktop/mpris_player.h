@@ -18,6 +18,7 @@ class MprisPlayer : public QDBusAbstractAdaptor {
     Q_PROPERTY(QString PlaybackStatus READ PlaybackStatus)
     Q_PROPERTY(QVariantMap Metadata READ Metadata)
     Q_PROPERTY(double Volume READ Volume WRITE SetVolume)
+    Q_PROPERTY(bool Shuffle READ Shuffle WRITE SetShuffle)
     Q_PROPERTY(qlonglong Position READ Position)
     Q_PROPERTY(double Rate READ Rate)
     Q_PROPERTY(double MinimumRate READ Rate)
@@ -36,6 +37,9 @@ public:
     // The volume slider's travel as 0.0 to 1.0.
     double Volume() const;
     void SetVolume(double volume);
+    // The window's Shuffle: a random song next rather than the following one.
+    bool Shuffle() const;
+    void SetShuffle(bool shuffle);
     // Microseconds, as are all times on the bus.
     qlonglong Position() const;
     double Rate() const { return 1.0; }
