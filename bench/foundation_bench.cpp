@@ -124,11 +124,25 @@ int main(int argc, char **argv)
         }
     });
 
+    // Expand and Collapse on the full tree, as the window's buttons do.
+    main.show();
+    QCoreApplication::processEvents();
+    const double expand = Bench::MedianMs(5, {}, [&] {
+        main.cmd_expand_Click();
+        QCoreApplication::processEvents();
+    });
+    const double collapse = Bench::MedianMs(5, {}, [&] {
+        main.cmd_shrink_Click();
+        QCoreApplication::processEvents();
+    });
+
     Bench::Print("load_playlist_ms", load, "ms");
     Bench::Print("build_tree_ms", build, "ms");
     Bench::Print("save_playlist_ms", save, "ms");
     Bench::Print("startup_ms", Bench::Median(startTimes), "ms");
     Bench::Print("startup_rss_mib", Bench::Median(rss), "MiB");
     Bench::Print("desktop_tick_us", ticks * 1000 / Ticks, "us");
+    Bench::Print("expand_all_ms", expand, "ms");
+    Bench::Print("collapse_all_ms", collapse, "ms");
     return 0;
 }
