@@ -10,7 +10,7 @@ private slots:
     {
         Fuzz::Prepare();
         const std::pair<const char *, void (*)(const QByteArray &)> readers[] = {
-            {"playlist", Fuzz::Playlist}, {"tag", Fuzz::Tag}, {"time", Fuzz::Time}, {"settings", Fuzz::Settings}};
+            {"playlist", Fuzz::Playlist}, {"tag", Fuzz::Tag}, {"settings", Fuzz::Settings}};
         for (const auto &[target, entry] : readers) {
             int inputs = 0;
             for (const char *kind : {"corpus", "regressions"}) {

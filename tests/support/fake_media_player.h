@@ -14,7 +14,6 @@ public:
     int32_t readyOnOpen = 4; // the ready state an Open reaches (4: loaded; lower: never)
     double duration = 180.0, position = 0;
     QStringList opened;      // every path passed to Open, in order
-    std::vector<int32_t> volumes;
     std::vector<double> seeks;
     int pauseCalls = 0, stopCalls = 0;
 
@@ -40,7 +39,6 @@ public:
     {
         if (volume < -10000 || volume > 0)
             throw Platform::Failure(380, QStringLiteral("Invalid property value"), QStringLiteral("MediaPlayer"));
-        volumes.push_back(volume);
     }
 
     void setReadyState(int32_t state) { ready_ = state; }

@@ -1,15 +1,12 @@
 #include "support/fuzz_entries.h"
 
 #include "core/catalogue/tags.h"
-#include "core/playback/time_text.h"
 #include "core/state/globals.h"
 #include "core/storage/playlist.h"
 #include "core/storage/settings.h"
 #include "platform/app_dir.h"
 
 #include <QtCore>
-#include <cmath>
-#include <cstring>
 #include <stdexcept>
 
 namespace Fuzz {
@@ -58,16 +55,6 @@ void Tag(const QByteArray &bytes)
         throw std::logic_error("a short file lost its fallback titles");
     if (title.size() > 30 || artist.size() > 30 || title.startsWith(' ') || artist.endsWith(' '))
         throw std::logic_error("a tag text is wider than its field or not trimmed");
-}
-
-void Time(const QByteArray &bytes)
-{
-    double seconds = 0;
-    std::memcpy(&seconds, bytes.constData(), std::min<std::size_t>(sizeof seconds, static_cast<std::size_t>(bytes.size())));
-    const QString text = TimeText(seconds);
-    static const QRegularExpression form(QStringLiteral("^\\d+:\\d\\d$"));
-    if (std::isfinite(seconds) && seconds >= 0 && seconds < 2147483647.0 && !form.match(text).hasMatch())
-        throw std::logic_error("a position gave a time text that is not m:ss");
 }
 
 void Settings(const QByteArray &bytes)

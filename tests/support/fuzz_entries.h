@@ -15,9 +15,6 @@ void Playlist(const QByteArray &bytes);
 // A file with these contents, tagged as an MP3 file is.
 void Tag(const QByteArray &bytes);
 
-// The bytes as a position in seconds (a double), shown as a time text.
-void Time(const QByteArray &bytes);
-
 // A settings file with these bytes, read.
 void Settings(const QByteArray &bytes);
 
