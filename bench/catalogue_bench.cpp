@@ -100,18 +100,6 @@ void EmptyCatalogue()
     Songs.shrink_to_fit();
     ResetSharedState();
 }
-
-double PeakResidentMiB()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return 0;
-}
 } // namespace
 
 int main(int argc, char **argv)
@@ -173,7 +161,7 @@ int main(int argc, char **argv)
     const double unseen = Bench::MedianMs(Runs, EmptyCatalogue, [&] { window.cmd_recursive_Click(); });
     Screen::AttachProgress(progress);
     Bench::Print("progress_drawing_pct", 100 * (add - unseen) / unseen, "%");
-    Bench::Print("catalogue_rss_mib", PeakResidentMiB(), "MiB");
+    Bench::Print("catalogue_rss_mib", Bench::PeakResidentKiB() / 1024.0, "MiB");
     Bench::Print("tag_threads", Functions::PassThreads(), "threads");
 
     if (DropPageCache()) {

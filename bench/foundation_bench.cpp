@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -42,17 +41,6 @@ std::vector<Song> makeCatalogue()
     return songs;
 }
 
-long peakRssKib()
-{
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return 0;
-}
-
 // The child process of the start-up figures: the program's own start-up, then a
 // line "ready <peak KiB>" once the window is shown and the event loop runs.
 int runStartupChild(int argc, char **argv, const QString &dir)
@@ -62,7 +50,7 @@ int runStartupChild(int argc, char **argv, const QString &dir)
     Platform::SetApplicationDirectory(dir);
     const auto window = Startup::ShowMainWindow();
     QTimer::singleShot(0, [] {
-        std::printf("ready %ld\n", peakRssKib());
+        std::printf("ready %ld\n", Bench::PeakResidentKiB());
         std::fflush(stdout);
         QCoreApplication::quit();
     });
