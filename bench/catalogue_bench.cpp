@@ -94,6 +94,18 @@ QString LibraryMaker()
     return QString();
 }
 
+// Runs the library maker found above, which writes its songs under `into`.
+bool MakeLibrary(const QString &maker, const QString &into)
+{
+    if (maker.isEmpty())
+        return false;
+    QProcess make;
+    // The maker's own report would mix with the figures on standard output.
+    make.setStandardOutputFile(QProcess::nullDevice());
+    make.start(QStringLiteral("python3"), {maker, into});
+    return make.waitForFinished(-1) && make.exitCode() == 0;
+}
+
 void EmptyCatalogue()
 {
     Songs.clear();
@@ -108,12 +120,8 @@ int main(int argc, char **argv)
     QTemporaryDir appDir, library;
     Platform::SetApplicationDirectory(appDir.path());
 
-    // The maker's own report would mix with the figures on standard output.
     const QString maker = LibraryMaker();
-    QProcess make;
-    make.setStandardOutputFile(QProcess::nullDevice());
-    make.start(QStringLiteral("python3"), {maker, library.path()});
-    if (maker.isEmpty() || !make.waitForFinished(-1) || make.exitCode() != 0) {
+    if (!MakeLibrary(maker, library.path())) {
         std::fprintf(stderr, "cannot make the library with %s\n", qPrintable(maker));
         return 1;
     }
