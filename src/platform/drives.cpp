@@ -15,10 +15,12 @@ QStringList DriveRoots()
         return standInRoots;
     QStringList roots;
     for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
-        if (volume.isValid() && volume.isReady() && !roots.contains(volume.rootPath()))
+        if (volume.isValid() && volume.isReady())
             roots.append(volume.rootPath());
     }
+    // A root mounted over again shows once.
     roots.sort();
+    roots.removeDuplicates();
     return roots;
 }
 
