@@ -8,6 +8,14 @@
 
 namespace Platform {
 
+namespace {
+int OpenRegularPath(const QString &path)
+{
+    qint64 size = 0;
+    return OpenRegularFile(QFile::encodeName(path).constData(), size);
+}
+} // namespace
+
 int OpenRegularFile(const char *path, qint64 &size)
 {
     // Non-blocking: opening a pipe without a writer would otherwise wait for one
@@ -24,15 +32,9 @@ int OpenRegularFile(const char *path, qint64 &size)
     return fd;
 }
 
-int OpenRegularFile(const QString &path)
-{
-    qint64 size = 0;
-    return OpenRegularFile(QFile::encodeName(path).constData(), size);
-}
-
 bool OpenRegularFile(QFile &file, const QString &path)
 {
-    const int fd = OpenRegularFile(path);
+    const int fd = OpenRegularPath(path);
     if (fd < 0)
         return false;
     if (file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
@@ -43,7 +45,7 @@ bool OpenRegularFile(QFile &file, const QString &path)
 
 bool IsReadableRegularFile(const QString &path)
 {
-    const int fd = OpenRegularFile(path);
+    const int fd = OpenRegularPath(path);
     if (fd < 0)
         return false;
     ::close(fd);

@@ -13,9 +13,6 @@ namespace Platform {
 // a regular file. The caller closes it.
 int OpenRegularFile(const char *path, qint64 &size);
 
-// The same for a path given as text.
-int OpenRegularFile(const QString &path);
-
 // Opens `file` for reading on the regular file at `path`; false, with `file` left
 // closed, in every other case.
 bool OpenRegularFile(QFile &file, const QString &path);
