@@ -1,9 +1,9 @@
 #include "platform/directory_listing.h"
 
 #include <QFile>
+#include <algorithm>
 
 #include <dirent.h>
-#include <fcntl.h>
 #include <sys/stat.h>
 
 namespace Platform {
@@ -60,10 +60,8 @@ bool DirectoryListing::Next(QByteArrayView &name, EntryKind &kind)
 
 bool NameText(QByteArrayView name, QString &text)
 {
-    bool ascii = true;
-    for (const char c : name)
-        ascii = ascii && static_cast<unsigned char>(c) < 0x80;
-    if (ascii) {
+    // ASCII names, nearly all of them, read alike in every file-name encoding.
+    if (std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
         text = QString::fromLatin1(name);
         return true;
     }

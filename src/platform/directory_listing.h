@@ -2,7 +2,6 @@
 // each with its kind, and the directory's identity on disk.
 #pragma once
 
-#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <cstdint>
