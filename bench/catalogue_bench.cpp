@@ -79,9 +79,11 @@ long ReferenceWalk(const std::string &start)
 // Empties the kernel's page cache, so that the next reads come from the disk; needs root.
 bool DropPageCache()
 {
+    if (::geteuid() != 0)
+        return false;
     ::sync();
     QFile control(QStringLiteral("/proc/sys/vm/drop_caches"));
-    return ::geteuid() == 0 && control.open(QIODevice::WriteOnly) && control.write("3") == 1;
+    return control.open(QIODevice::WriteOnly) && control.write("3") == 1;
 }
 
 QString LibraryMaker()
