@@ -97,7 +97,11 @@ CollationKeys::CollationKeys(const std::vector<Song> &songs, int lo, int hi, con
     // whole numbers, in the keys' own order.
     std::vector<std::size_t> order(size);
     std::iota(order.begin(), order.end(), std::size_t{0});
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return compare(a, b) < 0; });
+    const auto less = [&](std::size_t a, std::size_t b) { return compare(a, b) < 0; };
+    // A range already in order needs no sort to be ranked: a playlist saved sorted
+    // is checked, then sorted, at start-up, and both build these keys.
+    if (!std::is_sorted(order.begin(), order.end(), less))
+        std::sort(order.begin(), order.end(), less);
     ranks_.resize(size);
     int rank = 0;
     for (std::size_t k = 0; k < size; ++k) {
