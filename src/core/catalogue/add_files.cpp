@@ -1,6 +1,5 @@
 #include "core/catalogue/add_files.h"
 
-#include "core/catalogue/scan.h"
 #include "core/catalogue/tag_sort.h"
 #include "core/state/globals.h"
 #include "platform/regular_file.h"
@@ -26,7 +25,6 @@ QStringList AddSongFiles(const QStringList &paths)
     }
     if (added.isEmpty() && complete)
         return added;
-    Functions::FinishScan(complete);
-    TagSort();
+    FinishAddition(complete);
     return added;
 }

@@ -1,10 +1,13 @@
 #include "core/catalogue/collation_keys.h"
 
+#include "core/catalogue/key_form.h"
+
 #include <QCollator>
 #include <QLocale>
 #include <algorithm>
 #include <array>
 #include <numeric>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -12,20 +15,19 @@
 namespace Functions {
 
 namespace {
-bool IsSortKey(const QString &sortKey)
-{
-    return sortKey == QLatin1String("AS") || sortKey == QLatin1String("SA") || sortKey == QLatin1String("F");
-}
-
 // The texts compared for one song, in order: "AS" compares the artist, a space
 // and the song name.
-std::array<QStringView, 3> KeyParts(const Song &song, const QString &sortKey)
+std::array<QStringView, 3> KeyParts(const Song &song, KeyForm form)
 {
     static const QString space = QStringLiteral(" ");
-    if (sortKey == QLatin1String("AS"))
+    switch (form) {
+    case KeyForm::ArtistSong:
         return {song.Artist, space, song.SongName};
-    if (sortKey == QLatin1String("SA"))
+    case KeyForm::SongArtist:
         return {song.SongName, space, song.Artist};
+    case KeyForm::FileName:
+        break;
+    }
     return {song.ShortName, QStringView(), QStringView()};
 }
 
@@ -52,7 +54,8 @@ void AppendFolded(std::u32string &out, QStringView text)
 
 CollationKeys::CollationKeys(const std::vector<Song> &songs, int lo, int hi, const QString &sortKey) : lo_(lo)
 {
-    if (!IsSortKey(sortKey))
+    const std::optional<KeyForm> form = KeyFormOf(sortKey);
+    if (!form)
         return;
     QCollator collator{QLocale()};
     collator.setCaseSensitivity(Qt::CaseInsensitive);
@@ -73,7 +76,7 @@ CollationKeys::CollationKeys(const std::vector<Song> &songs, int lo, int hi, con
         keys.reserve(size);
     }
     for (int i = lo; i <= hi; ++i) {
-        const auto parts = KeyParts(songs.at(static_cast<std::size_t>(i)), sortKey);
+        const auto parts = KeyParts(songs.at(static_cast<std::size_t>(i)), *form);
         if (folded) {
             const std::size_t start = foldedTexts.size();
             for (const QStringView part : parts)
@@ -97,7 +100,11 @@ CollationKeys::CollationKeys(const std::vector<Song> &songs, int lo, int hi, con
     // whole numbers, in the keys' own order.
     std::vector<std::size_t> order(size);
     std::iota(order.begin(), order.end(), std::size_t{0});
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return compare(a, b) < 0; });
+    const auto less = [&](std::size_t a, std::size_t b) { return compare(a, b) < 0; };
+    // A range already in order needs no sort to be ranked: a playlist saved sorted
+    // is checked, then sorted, at start-up, and both build these keys.
+    if (!std::is_sorted(order.begin(), order.end(), less))
+        std::sort(order.begin(), order.end(), less);
     ranks_.resize(size);
     int rank = 0;
     for (std::size_t k = 0; k < size; ++k) {

@@ -1,10 +1,12 @@
 #include "core/state/describe_failure.h"
 
 #include "core/state/globals.h"
+#include "platform/failure.h"
 
 #include <new>
 #include <stdexcept>
 
+namespace {
 Platform::Failure DescribeFailure(const std::exception &error)
 {
     namespace Number = Platform::ErrorNumber;
@@ -19,6 +21,7 @@ Platform::Failure DescribeFailure(const std::exception &error)
         return {Number::OutOfMemory, QStringLiteral("Out of memory"), source};
     return {Number::InvalidCall, QString::fromLocal8Bit(error.what()), source};
 }
+} // namespace
 
 QString FailureLine(const std::exception &error)
 {

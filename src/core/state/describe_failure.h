@@ -1,11 +1,8 @@
 // The number, description and source of a failed step, for the diagnostics that name it.
 #pragma once
 
-#include "platform/failure.h"
-
+#include <QString>
 #include <exception>
-
-Platform::Failure DescribeFailure(const std::exception &error);
 
 // One line naming the failure: "Subscript out of range (9, Korvel)".
 QString FailureLine(const std::exception &error);
