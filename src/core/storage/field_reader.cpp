@@ -9,9 +9,11 @@ constexpr int Eof = -1;
 constexpr qint64 BufferSize = 64 * 1024;
 } // namespace
 
-// A small file gets a buffer of its own size.
+// Left uninitialised: zero-filling it would cost more than reading a small file
+// through it. Its size does not follow the device's: a device that does not know
+// its size yet would be read a byte at a time.
 FieldReader::FieldReader(QIODevice &device)
-    : device_(device), buffer_(static_cast<std::size_t>(std::clamp<qint64>(device.size(), 1, BufferSize)))
+    : device_(device), buffer_(std::make_unique_for_overwrite<char[]>(BufferSize))
 {
 }
 
@@ -20,7 +22,7 @@ int FieldReader::peek()
     if (pos_ == len_) {
         if (failed_)
             return Eof;
-        len_ = device_.read(buffer_.data(), static_cast<qint64>(buffer_.size()));
+        len_ = device_.read(buffer_.get(), BufferSize);
         pos_ = 0;
         if (len_ < 0) {
             failed_ = true;
@@ -29,7 +31,7 @@ int FieldReader::peek()
         if (len_ == 0)
             return Eof;
     }
-    return static_cast<unsigned char>(buffer_[static_cast<std::size_t>(pos_)]);
+    return static_cast<unsigned char>(buffer_[pos_]);
 }
 
 int FieldReader::get()
@@ -46,8 +48,8 @@ bool FieldReader::TakeUntil(QByteArrayView stops, QByteArray *bytes)
 {
     // A buffer's worth at a time: bytes one by one would cost most of a load.
     while ((!bytes || bytes->size() <= MaxFieldBytes) && peek() != Eof) {
-        const char *begin = buffer_.data() + pos_;
-        const char *end = buffer_.data() + len_;
+        const char *begin = buffer_.get() + pos_;
+        const char *end = buffer_.get() + len_;
         const char *stop = std::find_first_of(begin, end, stops.begin(), stops.end());
         if (bytes)
             bytes->append(begin, stop - begin);

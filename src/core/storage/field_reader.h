@@ -4,7 +4,7 @@
 #include <QByteArrayView>
 #include <QIODevice>
 #include <QString>
-#include <vector>
+#include <memory>
 
 namespace Functions {
 
@@ -35,7 +35,7 @@ private:
     bool TakeUntil(QByteArrayView stops, QByteArray *bytes);
 
     QIODevice &device_;
-    std::vector<char> buffer_;
+    std::unique_ptr<char[]> buffer_;
     qint64 pos_ = 0;
     qint64 len_ = 0;
     bool failed_ = false;

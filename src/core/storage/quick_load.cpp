@@ -13,7 +13,9 @@
 
 namespace Functions {
 
+namespace {
 QString SlotFileName(int16_t slot) { return QStringLiteral("playlist%1.txt").arg(slot); }
+} // namespace
 
 void SaveSlot(int16_t slot)
 {

@@ -1,13 +1,9 @@
 // The quick-load slots' playlist files: "playlist0.txt" to "playlist5.txt".
 #pragma once
 
-#include <QString>
 #include <cstdint>
 
 namespace Functions {
-
-// The playlist file name of slot `slot`: "playlist3.txt" for slot 3.
-QString SlotFileName(int16_t slot);
 
 // Writes the catalogue to the slot's file; an empty catalogue deletes the file
 // instead, leaving the slot empty.

@@ -45,13 +45,11 @@ bool WriteWholeFile(const QString &path, const QByteArray &contents)
     return true;
 }
 
-bool DeleteFileIfPresent(const QString &path)
+void DeleteFileIfPresent(const QString &path)
 {
     QFile file(path);
-    if (!file.exists() || file.remove())
-        return true;
-    ShowMessage(QStringLiteral("File %1 could not be deleted:\n%2").arg(QDir::toNativeSeparators(path), file.errorString()));
-    return false;
+    if (file.exists() && !file.remove())
+        ShowMessage(QStringLiteral("File %1 could not be deleted:\n%2").arg(QDir::toNativeSeparators(path), file.errorString()));
 }
 
 } // namespace Functions

@@ -11,6 +11,6 @@ namespace Functions {
 bool WriteWholeFile(const QString &path, const QByteArray &contents);
 
 // Deletes the file at `path` if there is one; a failure is shown like a failed save.
-bool DeleteFileIfPresent(const QString &path);
+void DeleteFileIfPresent(const QString &path);
 
 } // namespace Functions
