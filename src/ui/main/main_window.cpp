@@ -95,8 +95,7 @@ void Main::CreateControls()
     Kit::SetBackground(List1, Kit::LightBlue, true);
     List1->hide();
 
-    chk_shuffle = Kit::Place<QCheckBox>(client, "chk_shuffle", TwipRect(5880, 360, 1095, 255));
-    chk_shuffle->setText(QStringLiteral("Shuffle"));
+    chk_shuffle = Kit::Captioned<QCheckBox>(client, "chk_shuffle", QStringLiteral("Shuffle"), TwipRect(5880, 360, 1095, 255));
     chk_shuffle->setFont(sans975);
     chk_shuffle->setToolTip(QStringLiteral("\"*\" Shuffle"));
 
@@ -106,8 +105,8 @@ void Main::CreateControls()
     Label9 = Kit::Label(client, "Label9", QStringLiteral("# Songs"), TwipRect(5880, 2640, 855, 255), sans975);
     Label_TotalAllSongs = Kit::Label(client, "Label_TotalAllSongs", QStringLiteral("0"), TwipRect(5880, 2880, 855, 255), sans975);
     cmd_Cd = Kit::Button(client, "cmd_Cd", QStringLiteral("CD"), TwipRect(5880, 3360, 615, 495), serif975);
-    cmd_QuickLoad = Kit::Place<Kit::WrappingButton>(client, "cmd_QuickLoad", TwipRect(5880, 4320, 735, 615));
-    cmd_QuickLoad->setText(QStringLiteral("Quick Load"));
+    cmd_QuickLoad = Kit::Captioned<Kit::WrappingButton>(client, "cmd_QuickLoad", QStringLiteral("Quick Load"),
+                                                        TwipRect(5880, 4320, 735, 615));
     cmd_QuickLoad->setFont(serif975);
 
     cmd_expand = Kit::PictureButton(client, "cmd_expand", Kit::ExpandPicture(), TwipRect(120, 5235, 375, 375),
