@@ -24,10 +24,13 @@ void SetArtistNodesOpen(Kit::KeyedTree &tree, bool open)
     Kit::BusyCursor busy;
     // Redrawn once at the end, so the whole change shows at once.
     tree.setUpdatesEnabled(false);
-    for (int n = 2; n <= tree.Count(); ++n) {
-        Kit::KeyedTree::Node *node = tree.NodeAt(n);
-        if (node->childCount() > 0)
-            node->setExpanded(open);
+    // The artists are the root's children; the songs beside them have no children.
+    if (Kit::KeyedTree::Node *root = tree.topLevelItem(0)) {
+        for (int i = 0; i < root->childCount(); ++i) {
+            Kit::KeyedTree::Node *node = root->child(i);
+            if (node->childCount() > 0)
+                node->setExpanded(open);
+        }
     }
     tree.setUpdatesEnabled(true);
 }
