@@ -22,8 +22,6 @@ namespace {
 void SetArtistNodesOpen(Kit::KeyedTree &tree, bool open)
 {
     Kit::BusyCursor busy;
-    // Redrawn once at the end, so the whole change shows at once.
-    tree.setUpdatesEnabled(false);
     // The artists are the root's children; the songs beside them have no children.
     if (Kit::KeyedTree::Node *root = tree.topLevelItem(0)) {
         for (int i = 0; i < root->childCount(); ++i) {
@@ -32,7 +30,6 @@ void SetArtistNodesOpen(Kit::KeyedTree &tree, bool open)
                 node->setExpanded(open);
         }
     }
-    tree.setUpdatesEnabled(true);
 }
 
 void SetPointSize(QWidget *view, int points)
@@ -58,11 +55,9 @@ void Main::RebuildTree()
 void Main::RefillList(const QString &form)
 {
     const QStringList rows = Functions::SongListRows(Songs, LastSongIndex, SongCount, form);
-    // One insertion with painting held back costs a fraction of row-by-row adds.
-    List1->setUpdatesEnabled(false);
+    // One insertion costs a fraction of row-by-row adds.
     List1->clear();
     List1->addItems(rows);
-    List1->setUpdatesEnabled(true);
 }
 
 void Main::ShowTree(bool tree)
