@@ -38,7 +38,6 @@ using Kit::TwipRect;
 
 namespace {
 Main *theMainWindow = nullptr;
-
 } // namespace
 
 Main::Main(MediaPlayer *player, LoadWait::Round round)
@@ -87,6 +86,7 @@ void Main::CreateControls()
 
     TreeView1 = Kit::Place<Kit::KeyedTree>(client, "TreeView1", TwipRect(120, 480, 5535, 4575));
     TreeView1->setFont(sans825);
+    Kit::SetBackground(TreeView1, Kit::LightBlue, true);
 
     List1 = Kit::Place<QListWidget>(client, "List1", TwipRect(120, 480, 5535, 4545));
     List1->setFont(sans825);
@@ -239,7 +239,6 @@ void Main::Form_Load()
 {
     ResetSharedState();
     chk_shuffle->setChecked(true);
-    SetTreeBackColor();
     PlaceWindow();
     // The settings come first, so that the catalogue is shown once, in their mode.
     const SlotNames names = Functions::ReadSettings();
@@ -258,11 +257,6 @@ void Main::PlaceWindow()
     const int left = available.left() + available.width() / 2 - frameGeometry().width() / 2;
     // Five pixels lower than the window system would open it, centred across.
     move(left, available.top() + y() + 5);
-}
-
-void Main::SetTreeBackColor()
-{
-    Kit::SetBackground(TreeView1, Kit::LightBlue, true);
 }
 
 void Main::closeEvent(QCloseEvent *event)
