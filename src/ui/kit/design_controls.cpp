@@ -8,8 +8,7 @@ namespace Kit {
 
 QPushButton *Button(QWidget *parent, const QString &name, const QString &caption, QRect rect, const QFont &font)
 {
-    auto *button = Place<QPushButton>(parent, name, rect);
-    button->setText(caption);
+    auto *button = Captioned<QPushButton>(parent, name, caption, rect);
     button->setFont(font);
     return button;
 }
@@ -25,17 +24,14 @@ QPushButton *PictureButton(QWidget *parent, const QString &name, const QIcon &ic
 
 QLabel *Label(QWidget *parent, const QString &name, const QString &caption, QRect rect, const QFont &font)
 {
-    auto *label = Place<QLabel>(parent, name, rect);
-    label->setText(caption);
+    auto *label = Captioned<QLabel>(parent, name, caption, rect);
     label->setFont(font);
     return label;
 }
 
 QLineEdit *TextBox(QWidget *parent, const QString &name, const QString &text, QRect rect)
 {
-    auto *box = Place<QLineEdit>(parent, name, rect);
-    box->setText(text);
-    return box;
+    return Captioned<QLineEdit>(parent, name, text, rect);
 }
 
 } // namespace Kit

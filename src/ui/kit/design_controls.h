@@ -21,6 +21,15 @@ W *Place(QWidget *parent, const QString &name, QRect rect)
     return widget;
 }
 
+// A control showing `caption` in the font it inherits from its window.
+template <class W>
+W *Captioned(QWidget *parent, const QString &name, const QString &caption, QRect rect)
+{
+    auto *widget = Place<W>(parent, name, rect);
+    widget->setText(caption);
+    return widget;
+}
+
 QPushButton *Button(QWidget *parent, const QString &name, const QString &caption, QRect rect, const QFont &font);
 QPushButton *PictureButton(QWidget *parent, const QString &name, const QIcon &icon, QRect rect,
                            const QString &tip = QString());

@@ -39,7 +39,6 @@ KeyedTree::KeyedTree(QWidget *parent) : QTreeWidget(parent)
 
 void KeyedTree::Fill(const std::vector<Functions::TreeNode> &nodes)
 {
-    setUpdatesEnabled(false);
     ClearNodes();
     byNumber_.reserve(nodes.size());
     byKey_.reserve(std::count_if(nodes.begin(), nodes.end(), [](const Functions::TreeNode &plan) { return plan.song < 0; }));
@@ -59,7 +58,6 @@ void KeyedTree::Fill(const std::vector<Functions::TreeNode> &nodes)
     // The nodes were joined while detached: the view takes them in one insertion.
     if (!byNumber_.empty())
         addTopLevelItem(byNumber_.front());
-    setUpdatesEnabled(true);
 }
 
 void KeyedTree::ClearNodes()

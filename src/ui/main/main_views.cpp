@@ -22,14 +22,14 @@ namespace {
 void SetArtistNodesOpen(Kit::KeyedTree &tree, bool open)
 {
     Kit::BusyCursor busy;
-    // Redrawn once at the end, so the whole change shows at once.
-    tree.setUpdatesEnabled(false);
-    for (int n = 2; n <= tree.Count(); ++n) {
-        Kit::KeyedTree::Node *node = tree.NodeAt(n);
-        if (node->childCount() > 0)
-            node->setExpanded(open);
+    // The artists are the root's children; the songs beside them have no children.
+    if (Kit::KeyedTree::Node *root = tree.topLevelItem(0)) {
+        for (int i = 0; i < root->childCount(); ++i) {
+            Kit::KeyedTree::Node *node = root->child(i);
+            if (node->childCount() > 0)
+                node->setExpanded(open);
+        }
     }
-    tree.setUpdatesEnabled(true);
 }
 
 void SetPointSize(QWidget *view, int points)
@@ -55,11 +55,9 @@ void Main::RebuildTree()
 void Main::RefillList(const QString &form)
 {
     const QStringList rows = Functions::SongListRows(Songs, LastSongIndex, SongCount, form);
-    // One insertion with painting held back costs a fraction of row-by-row adds.
-    List1->setUpdatesEnabled(false);
+    // One insertion costs a fraction of row-by-row adds.
     List1->clear();
     List1->addItems(rows);
-    List1->setUpdatesEnabled(true);
 }
 
 void Main::ShowTree(bool tree)

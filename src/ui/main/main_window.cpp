@@ -38,7 +38,6 @@ using Kit::TwipRect;
 
 namespace {
 Main *theMainWindow = nullptr;
-
 } // namespace
 
 Main::Main(MediaPlayer *player, LoadWait::Round round)
@@ -87,6 +86,7 @@ void Main::CreateControls()
 
     TreeView1 = Kit::Place<Kit::KeyedTree>(client, "TreeView1", TwipRect(120, 480, 5535, 4575));
     TreeView1->setFont(sans825);
+    Kit::SetBackground(TreeView1, Kit::LightBlue, true);
 
     List1 = Kit::Place<QListWidget>(client, "List1", TwipRect(120, 480, 5535, 4545));
     List1->setFont(sans825);
@@ -95,8 +95,7 @@ void Main::CreateControls()
     Kit::SetBackground(List1, Kit::LightBlue, true);
     List1->hide();
 
-    chk_shuffle = Kit::Place<QCheckBox>(client, "chk_shuffle", TwipRect(5880, 360, 1095, 255));
-    chk_shuffle->setText(QStringLiteral("Shuffle"));
+    chk_shuffle = Kit::Captioned<QCheckBox>(client, "chk_shuffle", QStringLiteral("Shuffle"), TwipRect(5880, 360, 1095, 255));
     chk_shuffle->setFont(sans975);
     chk_shuffle->setToolTip(QStringLiteral("\"*\" Shuffle"));
 
@@ -106,8 +105,8 @@ void Main::CreateControls()
     Label9 = Kit::Label(client, "Label9", QStringLiteral("# Songs"), TwipRect(5880, 2640, 855, 255), sans975);
     Label_TotalAllSongs = Kit::Label(client, "Label_TotalAllSongs", QStringLiteral("0"), TwipRect(5880, 2880, 855, 255), sans975);
     cmd_Cd = Kit::Button(client, "cmd_Cd", QStringLiteral("CD"), TwipRect(5880, 3360, 615, 495), serif975);
-    cmd_QuickLoad = Kit::Place<Kit::WrappingButton>(client, "cmd_QuickLoad", TwipRect(5880, 4320, 735, 615));
-    cmd_QuickLoad->setText(QStringLiteral("Quick Load"));
+    cmd_QuickLoad = Kit::Captioned<Kit::WrappingButton>(client, "cmd_QuickLoad", QStringLiteral("Quick Load"),
+                                                        TwipRect(5880, 4320, 735, 615));
     cmd_QuickLoad->setFont(serif975);
 
     cmd_expand = Kit::PictureButton(client, "cmd_expand", Kit::ExpandPicture(), TwipRect(120, 5235, 375, 375),
@@ -240,7 +239,6 @@ void Main::Form_Load()
 {
     ResetSharedState();
     chk_shuffle->setChecked(true);
-    SetTreeBackColor();
     PlaceWindow();
     // The settings come first, so that the catalogue is shown once, in their mode.
     const SlotNames names = Functions::ReadSettings();
@@ -259,11 +257,6 @@ void Main::PlaceWindow()
     const int left = available.left() + available.width() / 2 - frameGeometry().width() / 2;
     // Five pixels lower than the window system would open it, centred across.
     move(left, available.top() + y() + 5);
-}
-
-void Main::SetTreeBackColor()
-{
-    Kit::SetBackground(TreeView1, Kit::LightBlue, true);
 }
 
 void Main::closeEvent(QCloseEvent *event)

@@ -125,7 +125,6 @@ private:
     void ConnectEvents();
     void Form_Load();
     void PlaceWindow();
-    void SetTreeBackColor();
     void ShowTotalTime();
     // Plays the selected song, or queues it while the queue is active.
     void PlayOrQueue();

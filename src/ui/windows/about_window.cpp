@@ -1,6 +1,7 @@
 #include "ui/windows/about_window.h"
 
 #include "ui/kit/busy_cursor.h"
+#include "ui/kit/design_controls.h"
 #include "ui/kit/look.h"
 #include "ui/kit/twips.h"
 #include "ui/main/main_window.h"
@@ -63,15 +64,10 @@ frm_About::frm_About(QWidget *parent) : QWidget(parent, Qt::Window)
     setFixedSize(TwipRect(0, 0, 6435, 5760).size());
     const QFont bold = Kit::DesignFont(Kit::FontFace::SansSerif, 9.75, true);
 
-    Label1 = new QLabel(QStringLiteral("Korvel"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(TwipRect(1440, 120, 3135, 255));
+    Label1 = Kit::Label(this, "Label1", QStringLiteral("Korvel"), TwipRect(1440, 120, 3135, 255), bold);
     Label1->setAlignment(Qt::AlignCenter);
-    Label1->setFont(bold);
 
-    Text1 = new QPlainTextEdit(this);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setGeometry(TwipRect(120, 480, 6135, 3975));
+    Text1 = Kit::Place<QPlainTextEdit>(this, "Text1", TwipRect(120, 480, 6135, 3975));
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Text1->setFont(Kit::DesignFont(Kit::FontFace::Comic, 9.75, false));
     Kit::SetBackground(Text1, Kit::LightBlue, true);
@@ -79,15 +75,8 @@ frm_About::frm_About(QWidget *parent) : QWidget(parent, Qt::Window)
     // The text box breaks lines at line feeds alone.
     Text1->setPlainText(AboutText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 
-    cmd_hyperlink = new QPushButton(ProjectPage().host(), this);
-    cmd_hyperlink->setObjectName(QStringLiteral("cmd_hyperlink"));
-    cmd_hyperlink->setGeometry(TwipRect(2160, 4680, 2415, 375));
-    cmd_hyperlink->setFont(bold);
-
-    cmd_close = new QPushButton(QStringLiteral("Close"), this);
-    cmd_close->setObjectName(QStringLiteral("cmd_close"));
-    cmd_close->setGeometry(TwipRect(2640, 5280, 1215, 375));
-    cmd_close->setFont(bold);
+    cmd_hyperlink = Kit::Button(this, "cmd_hyperlink", ProjectPage().host(), TwipRect(2160, 4680, 2415, 375), bold);
+    cmd_close = Kit::Button(this, "cmd_close", QStringLiteral("Close"), TwipRect(2640, 5280, 1215, 375), bold);
 
     connect(cmd_hyperlink, &QPushButton::clicked, this, &frm_About::cmd_hyperlink_Click);
     connect(cmd_close, &QPushButton::clicked, this, &frm_About::cmd_close_Click);

@@ -2,6 +2,7 @@
 
 #include "core/catalogue/add_songs.h"
 #include "platform/drives.h"
+#include "ui/kit/design_controls.h"
 #include "ui/kit/directory_list_box.h"
 #include "ui/kit/drive_list_box.h"
 #include "ui/kit/key_codes.h"
@@ -27,31 +28,19 @@ frm_addsongs::frm_addsongs(QWidget *parent) : QWidget(parent, Qt::Window)
     const QFont normal = DesignFont(FontFace::SansSerif, 9.75, false);
     const QFont bold = DesignFont(FontFace::SansSerif, 9.75, true);
 
-    Drive1 = new Kit::DriveListBox(this);
-    Drive1->setObjectName(QStringLiteral("Drive1"));
-    Drive1->setGeometry(TwipRect(120, 120, 2055, 360));
+    Drive1 = Kit::Place<Kit::DriveListBox>(this, "Drive1", TwipRect(120, 120, 2055, 360));
     Drive1->setFont(normal);
 
-    Text_Path = new QLineEdit(this);
-    Text_Path->setObjectName(QStringLiteral("Text_Path"));
-    Text_Path->setGeometry(TwipRect(120, 600, 4815, 405));
+    Text_Path = Kit::Place<QLineEdit>(this, "Text_Path", TwipRect(120, 600, 4815, 405));
     Text_Path->setFont(bold);
     Kit::SetBackground(Text_Path, Kit::LightPink, true);
 
-    DirectoryListBox = new Kit::DirectoryListBox(this);
-    DirectoryListBox->setObjectName(QStringLiteral("DirectoryListBox"));
-    DirectoryListBox->setGeometry(TwipRect(120, 1080, 4815, 4140));
+    DirectoryListBox = Kit::Place<Kit::DirectoryListBox>(this, "DirectoryListBox", TwipRect(120, 1080, 4815, 4140));
     DirectoryListBox->setFont(normal);
 
-    cmd_recursive = new QPushButton(QStringLiteral("Add Directorys"), this);
-    cmd_recursive->setObjectName(QStringLiteral("cmd_recursive"));
-    cmd_recursive->setGeometry(TwipRect(360, 5400, 1815, 375));
-    cmd_recursive->setFont(bold);
-
-    cmd_cancel = new QPushButton(QStringLiteral("Done"), this);
-    cmd_cancel->setObjectName(QStringLiteral("cmd_cancel"));
-    cmd_cancel->setGeometry(TwipRect(3840, 5400, 975, 375));
-    cmd_cancel->setFont(bold);
+    cmd_recursive = Kit::Button(this, "cmd_recursive", QStringLiteral("Add Directorys"),
+                                TwipRect(360, 5400, 1815, 375), bold);
+    cmd_cancel = Kit::Button(this, "cmd_cancel", QStringLiteral("Done"), TwipRect(3840, 5400, 975, 375), bold);
 
     setTabOrder(cmd_recursive, Drive1);
     setTabOrder(Drive1, DirectoryListBox);

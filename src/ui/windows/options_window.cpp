@@ -4,6 +4,7 @@
 #include "core/state/globals.h"
 #include "core/state/font_size.h"
 #include "core/state/screen.h"
+#include "ui/kit/design_controls.h"
 #include "ui/kit/look.h"
 #include "ui/kit/twips.h"
 #include "ui/main/main_window.h"
@@ -26,20 +27,9 @@ namespace {
 const QString FontSizeRefused = QStringLiteral("Please enter a Number Between 8-30");
 const char *const ModeProperty = "korvelMode";
 
-template <class W>
-W *place(QWidget *parent, const char *name, const QString &text, QRect rect)
+QFrame *rectangle(QWidget *parent, const QString &name, QRect rect)
 {
-    auto *widget = new W(text, parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(rect);
-    return widget;
-}
-
-QFrame *rectangle(QWidget *parent, const char *name, QRect rect)
-{
-    auto *frame = new QFrame(parent);
-    frame->setObjectName(QString::fromLatin1(name));
-    frame->setGeometry(rect);
+    auto *frame = Kit::Place<QFrame>(parent, name, rect);
     frame->setFrameShape(QFrame::Box);
     return frame;
 }
@@ -71,31 +61,32 @@ void frm_Options::CreateControls()
     Shape1 = rectangle(this, "Shape1", TwipRect(120, 120, 2655, 975));
     Shape2 = rectangle(this, "Shape2", TwipRect(120, 1200, 2775, 1575));
 
-    Label5 = place<QLabel>(this, "Label5", QStringLiteral("View By Tree"), TwipRect(240, 240, 2415, 255));
-    Opt_Sort_TAS = place<QRadioButton>(this, "Opt_Sort_TAS", QStringLiteral("Sort by Artist - Song"),
-                                       TwipRect(240, 600, 2415, 255));
-    Label4 = place<QLabel>(this, "Label4", QStringLiteral("View By List"), TwipRect(600, 1320, 1695, 255));
-    Opt_Sort_LAS = place<QRadioButton>(this, "Opt_Sort_LAS", QStringLiteral("Sort by  Artist - Song"),
-                                       TwipRect(240, 1680, 2535, 255));
-    Opt_Sort_LSA = place<QRadioButton>(this, "Opt_Sort_LSA", QStringLiteral("Sort by  Song - Artist"),
-                                       TwipRect(240, 2040, 2535, 255));
-    Opt_Sort_LF = place<QRadioButton>(this, "Opt_Sort_LF", QStringLiteral("Sort by  File Name"),
-                                      TwipRect(240, 2400, 2535, 255));
+    using Kit::Captioned;
+    Label5 = Captioned<QLabel>(this, "Label5", QStringLiteral("View By Tree"), TwipRect(240, 240, 2415, 255));
+    Opt_Sort_TAS = Captioned<QRadioButton>(this, "Opt_Sort_TAS", QStringLiteral("Sort by Artist - Song"),
+                                           TwipRect(240, 600, 2415, 255));
+    Label4 = Captioned<QLabel>(this, "Label4", QStringLiteral("View By List"), TwipRect(600, 1320, 1695, 255));
+    Opt_Sort_LAS = Captioned<QRadioButton>(this, "Opt_Sort_LAS", QStringLiteral("Sort by  Artist - Song"),
+                                           TwipRect(240, 1680, 2535, 255));
+    Opt_Sort_LSA = Captioned<QRadioButton>(this, "Opt_Sort_LSA", QStringLiteral("Sort by  Song - Artist"),
+                                           TwipRect(240, 2040, 2535, 255));
+    Opt_Sort_LF = Captioned<QRadioButton>(this, "Opt_Sort_LF", QStringLiteral("Sort by  File Name"),
+                                          TwipRect(240, 2400, 2535, 255));
     Opt_Sort_TAS->setProperty(ModeProperty, QStringLiteral("TAS"));
     Opt_Sort_LAS->setProperty(ModeProperty, QStringLiteral("LAS"));
     Opt_Sort_LSA->setProperty(ModeProperty, QStringLiteral("LSA"));
     Opt_Sort_LF->setProperty(ModeProperty, QStringLiteral("LF"));
 
-    Label1 = place<QLabel>(this, "Label1", QStringLiteral("Cd Drive Letter"), TwipRect(3240, 240, 1695, 255));
-    text_CdDrive = place<QLineEdit>(this, "text_CdDrive", QString(), TwipRect(5040, 195, 375, 360));
-    Label2 = place<QLabel>(this, "Label2", QStringLiteral("Font Size"), TwipRect(3240, 765, 1095, 255));
-    text_FontSize = place<QLineEdit>(this, "text_FontSize", QString(), TwipRect(4440, 720, 495, 360));
-    Label3 = place<QLabel>(this, "Label3", QStringLiteral("Add Songs Start Dir"), TwipRect(3240, 1560, 2175, 255));
-    text_SongsStartDir = place<QLineEdit>(this, "text_SongsStartDir", QStringLiteral("D:/Music"),
-                                          TwipRect(3240, 1800, 1815, 360));
+    Label1 = Captioned<QLabel>(this, "Label1", QStringLiteral("Cd Drive Letter"), TwipRect(3240, 240, 1695, 255));
+    text_CdDrive = Kit::TextBox(this, "text_CdDrive", QString(), TwipRect(5040, 195, 375, 360));
+    Label2 = Captioned<QLabel>(this, "Label2", QStringLiteral("Font Size"), TwipRect(3240, 765, 1095, 255));
+    text_FontSize = Kit::TextBox(this, "text_FontSize", QString(), TwipRect(4440, 720, 495, 360));
+    Label3 = Captioned<QLabel>(this, "Label3", QStringLiteral("Add Songs Start Dir"), TwipRect(3240, 1560, 2175, 255));
+    text_SongsStartDir =
+        Kit::TextBox(this, "text_SongsStartDir", QStringLiteral("D:/Music"), TwipRect(3240, 1800, 1815, 360));
 
-    cmd_Save = place<QPushButton>(this, "cmd_Save", QStringLiteral("Save"), TwipRect(1800, 3000, 1095, 375));
-    cmd_Close = place<QPushButton>(this, "cmd_Close", QStringLiteral("Close"), TwipRect(3360, 3000, 1095, 375));
+    cmd_Save = Captioned<QPushButton>(this, "cmd_Save", QStringLiteral("Save"), TwipRect(1800, 3000, 1095, 375));
+    cmd_Close = Captioned<QPushButton>(this, "cmd_Close", QStringLiteral("Close"), TwipRect(3360, 3000, 1095, 375));
 
     // A click on a button leaves the focus in the box being edited, so the button
     // validates that box before it acts and a refused value cancels the click.

@@ -16,13 +16,6 @@ using Kit::DesignFont;
 using Kit::FontFace;
 using Kit::TwipRect;
 
-namespace {
-QPushButton *button(QWidget *parent, const char *name, const QString &caption, QRect rect)
-{
-    return Kit::Button(parent, name, caption, rect, DesignFont(FontFace::Serif, 9.75, true));
-}
-} // namespace
-
 frm_Q::frm_Q(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frm_Q"));
@@ -31,8 +24,9 @@ frm_Q::frm_Q(QWidget *parent) : QWidget(parent, Qt::Window)
     Kit::SetBackground(this, Kit::LightGrey, false);
 
     const QFont sans975 = DesignFont(FontFace::SansSerif, 9.75, true);
-    chk_songque = Kit::Place<QCheckBox>(this, "chk_songque", TwipRect(2040, 120, 1935, 255));
-    chk_songque->setText(QStringLiteral("Song Q Active"));
+    const QFont serif975 = DesignFont(FontFace::Serif, 9.75, true);
+    chk_songque =
+        Kit::Captioned<QCheckBox>(this, "chk_songque", QStringLiteral("Song Q Active"), TwipRect(2040, 120, 1935, 255));
     chk_songque->setFont(sans975);
 
     list_que = Kit::Place<QListWidget>(this, "list_que", TwipRect(240, 480, 5475, 3180));
@@ -40,11 +34,11 @@ frm_Q::frm_Q(QWidget *parent) : QWidget(parent, Qt::Window)
     list_que->setSortingEnabled(false);
     Kit::SetBackground(list_que, Kit::LightBlue, true);
 
-    cmd_QueRemove = button(this, "cmd_QueRemove", QStringLiteral("Remove"), TwipRect(1080, 3840, 975, 375));
+    cmd_QueRemove = Kit::Button(this, "cmd_QueRemove", QStringLiteral("Remove"), TwipRect(1080, 3840, 975, 375), serif975);
     cmd_QueUp = Kit::PictureButton(this, "cmd_QueUp", Kit::SymbolIcon(Kit::Symbol::Up), TwipRect(2280, 3840, 375, 375));
     cmd_QueDown = Kit::PictureButton(this, "cmd_QueDown", Kit::SymbolIcon(Kit::Symbol::Down), TwipRect(2760, 3840, 375, 375));
-    cmd_QueClear = button(this, "cmd_QueClear", QStringLiteral("Clear"), TwipRect(3360, 3840, 975, 375));
-    cmd_close = button(this, "cmd_close", QStringLiteral("Close"), TwipRect(4800, 3840, 975, 375));
+    cmd_QueClear = Kit::Button(this, "cmd_QueClear", QStringLiteral("Clear"), TwipRect(3360, 3840, 975, 375), serif975);
+    cmd_close = Kit::Button(this, "cmd_close", QStringLiteral("Close"), TwipRect(4800, 3840, 975, 375), serif975);
 
     connect(cmd_QueRemove, &QPushButton::clicked, this, &frm_Q::cmd_QueRemove_Click);
     connect(cmd_QueUp, &QPushButton::clicked, this, &frm_Q::cmd_QueUp_Click);

@@ -13,11 +13,6 @@ using Kit::TwipRect;
 
 namespace {
 constexpr std::array<int, frm_QuickLoad::Slots> RowTops{240, 840, 1440, 2160, 2760, 3360};
-
-QPushButton *button(QWidget *parent, const QString &name, const QString &caption, QRect rect)
-{
-    return Kit::Button(parent, name, caption, rect, Kit::DesignFont(Kit::FontFace::Serif, 9.75, true));
-}
 } // namespace
 
 frm_QuickLoad::frm_QuickLoad(QWidget *parent) : QWidget(parent, Qt::Window)
@@ -25,18 +20,21 @@ frm_QuickLoad::frm_QuickLoad(QWidget *parent) : QWidget(parent, Qt::Window)
     setObjectName(QStringLiteral("frm_QuickLoad"));
     setWindowTitle(QStringLiteral("QuickLoad"));
     setFixedSize(TwipRect(0, 0, 4560, 4455).size());
+    const QFont serif = Kit::DesignFont(Kit::FontFace::Serif, 9.75, true);
 
     for (int16_t i = 0; i < Slots; ++i) {
         const QString n = QString::number(i);
         const int top = RowTops.at(static_cast<std::size_t>(i));
-        cmd_Load[i] = button(this, QStringLiteral("cmd_Load_") + n, QStringLiteral("Load"), TwipRect(240, top, 735, 375));
-        cmd_Save[i] = button(this, QStringLiteral("cmd_Save_") + n, QStringLiteral("Save"), TwipRect(1320, top, 735, 375));
+        cmd_Load[i] = Kit::Button(this, QStringLiteral("cmd_Load_") + n, QStringLiteral("Load"),
+                                  TwipRect(240, top, 735, 375), serif);
+        cmd_Save[i] = Kit::Button(this, QStringLiteral("cmd_Save_") + n, QStringLiteral("Save"),
+                                  TwipRect(1320, top, 735, 375), serif);
         text_ListName[i] = Kit::TextBox(this, QStringLiteral("text_ListName_") + n,
                                         i == 0 ? QStringLiteral("General") : QString(), TwipRect(2280, top, 2055, 285));
         connect(cmd_Load[i], &QPushButton::clicked, this, [this, i] { cmd_Load_Click(i); });
         connect(cmd_Save[i], &QPushButton::clicked, this, [this, i] { cmd_Save_Click(i); });
     }
-    cmd_close = button(this, QStringLiteral("cmd_close"), QStringLiteral("Close"), TwipRect(3360, 3960, 975, 375));
+    cmd_close = Kit::Button(this, "cmd_close", QStringLiteral("Close"), TwipRect(3360, 3960, 975, 375), serif);
     connect(cmd_close, &QPushButton::clicked, this, &frm_QuickLoad::cmd_close_Click);
 }
 
