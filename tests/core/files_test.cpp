@@ -179,43 +179,37 @@ private slots:
                                                     "\"ListName4\",\"Quiet\"\r\n\"ListName5\",\"\"\r\n"));
     }
 
-    void savesThatCannotHappenKeepTheOldFiles_data()
-    {
-        QTest::addColumn<bool>("fullDisk");
-        QTest::newRow("full disk") << true;
-        QTest::newRow("no file can be created") << false;
-    }
-
     void savesThatCannotHappenKeepTheOldFiles()
     {
-        QFETCH(bool, fullDisk);
-        TestSupport::AppDir dir;
-        const QByteArray oldSettings = "\"SortBy\",\"TAS\"\r\n\"FontSize\",9\r\n";
-        const QByteArray oldPlaylist = "\"A\",\"B\",\"/c//d.mp3\",\"d.mp3\"\r\n";
-        dir.write("Korvel.ini", oldSettings);
-        dir.write("playlist2.txt", oldPlaylist);
-        TestSupport::MakeCatalogue(200);
-        TestSupport::CapturedMessages capture;
-        {
-            // The lowest free descriptor is the next one a file would take.
-            const int next = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
-            ::close(next);
-            const Limit limit(fullDisk ? RLIMIT_FSIZE : RLIMIT_NOFILE, fullDisk ? 0 : rlim_t(next));
+        for (bool fullDisk : {true, false}) {
+            TestSupport::AppDir dir;
+            const QByteArray oldSettings = "\"SortBy\",\"TAS\"\r\n\"FontSize\",9\r\n";
+            const QByteArray oldPlaylist = "\"A\",\"B\",\"/c//d.mp3\",\"d.mp3\"\r\n";
+            dir.write("Korvel.ini", oldSettings);
+            dir.write("playlist2.txt", oldPlaylist);
+            TestSupport::MakeCatalogue(200);
+            TestSupport::CapturedMessages capture;
+            {
+                // The lowest free descriptor is the next one a file would take.
+                const int next = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+                ::close(next);
+                const Limit limit(fullDisk ? RLIMIT_FSIZE : RLIMIT_NOFILE, fullDisk ? 0 : rlim_t(next));
+                saveBoth();
+            }
+            // One message for each file that could not be written, naming it.
+            QCOMPARE(capture.texts.size(), 3);
+            for (int i = 0; i < 3; ++i)
+                QVERIFY2(capture.texts.at(i).contains(dir.file(i == 1 ? "playlist2.txt" : "Korvel.ini")), qPrintable(capture.texts.at(i)));
+            QCOMPARE(dir.read("Korvel.ini"), oldSettings);
+            QCOMPARE(dir.read("playlist2.txt"), oldPlaylist);
+            QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                     (QStringList{"Korvel.ini", "playlist2.txt"}));
+            // Without the fault the same Saves write both files.
+            capture.texts.clear();
             saveBoth();
+            QCOMPARE(capture.texts, QStringList());
+            QCOMPARE(dir.read("playlist2.txt").count("\r\n"), 200);
         }
-        // One message for each file that could not be written, naming it.
-        QCOMPARE(capture.texts.size(), 3);
-        for (int i = 0; i < 3; ++i)
-            QVERIFY2(capture.texts.at(i).contains(dir.file(i == 1 ? "playlist2.txt" : "Korvel.ini")), qPrintable(capture.texts.at(i)));
-        QCOMPARE(dir.read("Korvel.ini"), oldSettings);
-        QCOMPARE(dir.read("playlist2.txt"), oldPlaylist);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 (QStringList{"Korvel.ini", "playlist2.txt"}));
-        // Without the fault the same Saves write both files.
-        capture.texts.clear();
-        saveBoth();
-        QCOMPARE(capture.texts, QStringList());
-        QCOMPARE(dir.read("playlist2.txt").count("\r\n"), 200);
     }
 
     void filesThatCannotBeReadLoadNothing()

@@ -41,35 +41,30 @@ private slots:
         QVERIFY(Run(program, {"--help"}).contains("\n  " + data.filePath("korvel") + "\n"));
     }
 
-    void filesStayBesideAProgramThatCanWriteThereAndGoToTheDataFolderOtherwise_data()
-    {
-        QTest::addColumn<bool>("readOnly");
-        QTest::newRow("writable") << false;
-        QTest::newRow("read-only") << true;
-    }
     void filesStayBesideAProgramThatCanWriteThereAndGoToTheDataFolderOtherwise()
     {
-        QFETCH(bool, readOnly);
-        QTemporaryDir root;
-        const QString program = root.filePath("bin"), data = root.filePath("data");
-        QVERIFY(QDir().mkpath(program) && QDir().mkpath(data));
-        // Root writes anywhere: the program's folder is read-only to it as another user's folder is to that user.
-        const bool asNobody = readOnly && geteuid() == 0;
-        QVERIFY(QFile::setPermissions(root.path(), Shared) && QFile::setPermissions(data, Shared | QFile::WriteOther));
-        QVERIFY(QFile::setPermissions(program, readOnly && !asNobody ? Shared & ~QFile::WriteOwner : Shared));
-        qputenv("XDG_DATA_HOME", QFile::encodeName(data));
-        const pid_t child = fork();
-        if (child == 0) {
-            if (asNobody && (setgroups(0, nullptr) != 0 || setgid(Nobody) != 0 || setuid(Nobody) != 0))
-                _exit(2);
-            Platform::SetApplicationDirectory(Platform::FilesDirectoryFor(program));
-            _exit(Functions::WriteSettings({}) ? 0 : 1);
+        for (bool readOnly : {false, true}) {
+            QTemporaryDir root;
+            const QString program = root.filePath("bin"), data = root.filePath("data");
+            QVERIFY(QDir().mkpath(program) && QDir().mkpath(data));
+            // Root writes anywhere: the program's folder is read-only to it as another user's folder is to that user.
+            const bool asNobody = readOnly && geteuid() == 0;
+            QVERIFY(QFile::setPermissions(root.path(), Shared) && QFile::setPermissions(data, Shared | QFile::WriteOther));
+            QVERIFY(QFile::setPermissions(program, readOnly && !asNobody ? Shared & ~QFile::WriteOwner : Shared));
+            qputenv("XDG_DATA_HOME", QFile::encodeName(data));
+            const pid_t child = fork();
+            if (child == 0) {
+                if (asNobody && (setgroups(0, nullptr) != 0 || setgid(Nobody) != 0 || setuid(Nobody) != 0))
+                    _exit(2);
+                Platform::SetApplicationDirectory(Platform::FilesDirectoryFor(program));
+                _exit(Functions::WriteSettings({}) ? 0 : 1);
+            }
+            int status = -1;
+            QCOMPARE(TEMP_FAILURE_RETRY(waitpid(child, &status, 0)), child);
+            QCOMPARE(status, 0);
+            QCOMPARE(QDir(program).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), readOnly ? QStringList() : QStringList{"Korvel.ini"});
+            QCOMPARE(QFileInfo::exists(data + "/korvel/Korvel.ini"), readOnly);
         }
-        int status = -1;
-        QCOMPARE(TEMP_FAILURE_RETRY(waitpid(child, &status, 0)), child);
-        QCOMPARE(status, 0);
-        QCOMPARE(QDir(program).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), readOnly ? QStringList() : QStringList{"Korvel.ini"});
-        QCOMPARE(QFileInfo::exists(data + "/korvel/Korvel.ini"), readOnly);
     }
 };
 

@@ -11,7 +11,7 @@
 class FakeMediaPlayer : public MediaPlayer {
     Q_OBJECT
 public:
-    int32_t readyOnOpen = 4; // the ready state an Open reaches (4: loaded; lower: never)
+    int32_t readyOnOpen = Loaded; // the ready state an Open reaches (lower than Loaded: never)
     double duration = 180.0, position = 0;
     QStringList opened;      // every path passed to Open, in order
     std::vector<double> seeks;
@@ -23,13 +23,13 @@ public:
         file_ = path;
         position = 0;
         ready_ = readyOnOpen;
-        if (ready_ == 4)
-            emit PlayStateChange(0, state_ = 2);
+        if (ready_ == Loaded)
+            emit PlayStateChange(Stopped, state_ = Playing);
     }
     int32_t ReadyState() const override { return ready_; }
-    void Play() override { state_ = 2; }
-    void Pause() override { ++pauseCalls, state_ = 1; }
-    void Stop() override { ++stopCalls, state_ = 0; }
+    void Play() override { state_ = Playing; }
+    void Pause() override { ++pauseCalls, state_ = Paused; }
+    void Stop() override { ++stopCalls, state_ = Stopped; }
     int32_t PlayState() const override { return state_; }
     double CurrentPosition() const override { return position; }
     void SetCurrentPosition(double seconds) override { seeks.push_back(position = seconds); }
@@ -38,12 +38,12 @@ public:
     void SetVolume(int32_t volume) override
     {
         if (volume < -10000 || volume > 0)
-            throw Platform::Failure(380, QStringLiteral("Invalid property value"), QStringLiteral("MediaPlayer"));
+            throw Platform::Failure(Platform::ErrorNumber::InvalidPropertyValue, QStringLiteral("Invalid property value"), QStringLiteral("MediaPlayer"));
     }
 
     void setReadyState(int32_t state) { ready_ = state; }
 
 private:
-    int32_t ready_ = 0, state_ = 0;
+    int32_t ready_ = Uninitialized, state_ = Stopped;
     QString file_;
 };
