@@ -7,13 +7,18 @@ namespace Functions {
 namespace {
 constexpr int Eof = -1;
 constexpr qint64 BufferSize = 64 * 1024;
+
+// A small file gets a buffer of its own size; a device that cannot tell its size
+// (a pipe, a socket) a whole one, or it would be read a byte at a time.
+qint64 BufferSizeFor(const QIODevice &device)
+{
+    return device.isSequential() ? BufferSize : std::clamp<qint64>(device.size(), 1, BufferSize);
+}
 } // namespace
 
-// Left uninitialised: zero-filling it would cost more than reading a small file
-// through it. Its size does not follow the device's: a device that does not know
-// its size yet would be read a byte at a time.
+// Left uninitialised: zero-filling it would cost more than reading a small file.
 FieldReader::FieldReader(QIODevice &device)
-    : device_(device), buffer_(std::make_unique_for_overwrite<char[]>(BufferSize))
+    : device_(device), bufferSize_(BufferSizeFor(device)), buffer_(std::make_unique_for_overwrite<char[]>(bufferSize_))
 {
 }
 
@@ -22,7 +27,7 @@ int FieldReader::peek()
     if (pos_ == len_) {
         if (failed_)
             return Eof;
-        len_ = device_.read(buffer_.get(), BufferSize);
+        len_ = device_.read(buffer_.get(), bufferSize_);
         pos_ = 0;
         if (len_ < 0) {
             failed_ = true;

@@ -35,6 +35,7 @@ private:
     bool TakeUntil(QByteArrayView stops, QByteArray *bytes);
 
     QIODevice &device_;
+    qint64 bufferSize_;
     std::unique_ptr<char[]> buffer_;
     qint64 pos_ = 0;
     qint64 len_ = 0;
