@@ -1,6 +1,4 @@
-// Building the catalogue: the walk that adds files, the tags read from them, the
-// sort by the three keys, the artist tree's nodes and diagnostics, the list's rows,
-// the song count, and TagSort's choice of view.
+// Building the catalogue: walk, tags, sort, the artist tree, the list's rows and TagSort's choice of view.
 #include "core/catalogue/artist_tree.h"
 #include "core/catalogue/catalogue.h"
 #include "core/catalogue/scan.h"
@@ -88,9 +86,8 @@ private slots:
         QCOMPARE(QSet<QString>(names.begin(), names.begin() + 2), (QSet<QString>{a + "//a.mp3", a + "//demomp3"}));
         QCOMPARE(QSet<QString>(names.begin() + 2, names.begin() + 4), (QSet<QString>{a + "/B//b.mp3", a + "/old.mp3//in.mp3"}));
         QCOMPARE(names.last(), a + "/B/C//c.mp3");
-        QCOMPARE(Songs.at(4).ShortName, QStringLiteral("c.mp3"));
-        QCOMPARE(Songs.at(4).SongName, QStringLiteral("c.mp3"));
-        QCOMPARE(Songs.at(4).Artist, QStringLiteral("Unknown"));
+        // Until tagged a song is named after its file, by an unknown artist.
+        QCOMPARE((QStringList{Songs.at(4).ShortName, Songs.at(4).SongName, Songs.at(4).Artist}), (QStringList{"c.mp3", "c.mp3", "Unknown"}));
         QCOMPARE(views.calls, QStringList{"tree"});
         // With a trailing separator the same songs are added again, after the others.
         QCOMPARE(scan(a + "/").mid(5), names);
@@ -255,10 +252,8 @@ private slots:
         QCOMPARE(Functions::SongListRows(songs, 1, 2, "SA"), (QStringList{"Waterloo, Abba", "Solo\t, "}));
         QCOMPARE(Functions::SongListRows(songs, 1, 2, "F"), (QStringList{"f.mp3", "g.mp3"}));
         QCOMPARE(Functions::SongListRows(songs, 1, 2, "f"), QStringList());
-        QCOMPARE(Functions::SongListRows(songs, 0, 0, "AS"), QStringList());
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        for (auto [count, text] : {std::pair{0, "0"}, {7, "7"}, {999, "999"}, {1000, "1,000"}, {32767, "32,767"}})
-            QCOMPARE(SongTotalText(static_cast<int16_t>(count)), QString::fromLatin1(text));
+        QCOMPARE(SongTotalText(32767), QStringLiteral("32,767"));
         QTemporaryDir dir;
         TestSupport::WriteSong(dir.filePath("1.mp3"), "Yes", "Beta");
         TestSupport::WriteSong(dir.filePath("2.mp3"), "No", "Alpha");

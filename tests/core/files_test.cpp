@@ -1,17 +1,18 @@
-// The program's files: playlists written and read back, damaged playlists, the
-// settings file's reading rules and its ten lines, the quick-load slots, saves onto
-// a full or closed file system, and files that cannot be read.
+// The program's files: playlists, settings and quick-load slots, saves that cannot happen, where the files live, and the install.
 #include "core/state/font_size.h"
 #include "core/storage/playlist.h"
 #include "core/storage/quick_load.h"
 #include "core/storage/settings.h"
 #include "platform/default_paths.h"
+#include "support/fuzz_entries.h"
 #include "support/state.h"
 
 #include <QtTest>
 #include <csignal>
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -34,8 +35,7 @@ struct Limit {
     {
         std::signal(SIGXFSZ, SIG_IGN);
         ::getrlimit(resource, &previous);
-        rlimit limit = previous;
-        limit.rlim_cur = value;
+        const rlimit limit{value, previous.rlim_max};
         ::setrlimit(resource, &limit);
     }
     ~Limit() { ::setrlimit(resource, &previous); }
@@ -48,6 +48,18 @@ void saveBoth()
     Functions::WriteSettings(names);
     Functions::SaveSlot(2);
     Functions::WriteSettings(names);
+}
+
+constexpr uid_t Nobody = 65534;
+constexpr auto Shared = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
+
+// The standard output of a program that succeeds, else its standard error.
+QString run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    const bool ok = process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    return QString::fromLocal8Bit(ok ? process.readAllStandardOutput() : "failed: " + process.readAllStandardError());
 }
 } // namespace
 
@@ -111,7 +123,6 @@ private slots:
             QTest::newRow(name) << file << sortBy << cdDrive << size << slot0 << slot1;
         };
         row("no file", {}, "TAS", cd, 8);
-        row("only FontSize", "\"FontSize\",12\r\n", "TAS", cd, 12);
         row("FontSize 0", "\"FontSize\",0\r\n", "TAS", cd, 8);
         row("quoted FontSize", "\"FontSize\",\"12\"", "TAS", cd, 12);
         row("half to even", "\"FontSize\", +12.5 \r\n", "TAS", cd, 12);
@@ -139,12 +150,11 @@ private slots:
         QCOMPARE(SongsStartDir, Platform::DefaultSongsStartDir());
     }
 
-    void fontSizesAreHeldToTheirBoundsAndRoundedHalfToEven()
+    void fontSizesAreHeldToTheirBounds()
     {
-        for (auto [typed, size] : {std::pair{"5", 8}, {"31", 30}, {"29.5", 30}, {"8.5", 8}, {" +12 ", 12}})
-            QCOMPARE(ValidateFontSize(typed).value_or(FontSizeEntry{}).size, size);
         QCOMPARE(ValidateFontSize("5")->shown, QStringLiteral("8"));
-        for (const char *refused : {"", "ab", "1e3", "12px"})
+        QCOMPARE(ValidateFontSize(" +29.5 ")->size, 30);
+        for (const char *refused : {"", "1e3", "12px"})
             QVERIFY(!ValidateFontSize(refused));
     }
 
@@ -230,6 +240,70 @@ private slots:
         Functions::LoadSlot(1);
         QCOMPARE(SongCount, 3);
         QCOMPARE(Songs.at(2).LongName, QStringLiteral("/m/2.mp3"));
+    }
+
+    void installPutsTheProgramItsEntryAndItsIconUnderThePrefix()
+    {
+        QTemporaryDir prefix, data;
+        // The program is built in the build tree's src folder.
+        const QString build = QFileInfo(KORVEL_BINARY).absolutePath() + "/..";
+        QVERIFY(!run("cmake", {"--install", build, "--prefix", prefix.path()}).startsWith("failed"));
+        const QString program = prefix.filePath("bin/korvel");
+        QFile entry(prefix.filePath("share/applications/korvel.desktop"));
+        QVERIFY(entry.open(QIODevice::ReadOnly) && entry.readAll().contains("\nExec=\"" + QFile::encodeName(program) + "\" %F\n"));
+        QCOMPARE(run("desktop-file-validate", {entry.fileName()}), "");
+        QVERIFY(QFile::exists(prefix.filePath("share/icons/hicolor/scalable/apps/korvel.svg")));
+        QCOMPARE(run(program, {"--version"}), "Korvel 1.3\n");
+        // An installed program keeps the user's files in the user's data folder, even where it could write.
+        qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+        QVERIFY(run(program, {"--help"}).contains("\n  " + data.filePath("korvel") + "\n"));
+    }
+
+    void filesStayBesideAProgramThatCanWriteThereAndGoToTheDataFolderOtherwise()
+    {
+        for (bool readOnly : {false, true}) {
+            QTemporaryDir root;
+            const QString program = root.filePath("bin"), data = root.filePath("data");
+            QVERIFY(QDir().mkpath(program) && QDir().mkpath(data));
+            // Root writes anywhere: the program's folder is read-only to it as another user's folder is to that user.
+            const bool asNobody = readOnly && geteuid() == 0;
+            QVERIFY(QFile::setPermissions(root.path(), Shared) && QFile::setPermissions(data, Shared | QFile::WriteOther));
+            QVERIFY(QFile::setPermissions(program, readOnly && !asNobody ? Shared & ~QFile::WriteOwner : Shared));
+            qputenv("XDG_DATA_HOME", QFile::encodeName(data));
+            const pid_t child = fork();
+            if (child == 0) {
+                if (asNobody && (setgroups(0, nullptr) != 0 || setgid(Nobody) != 0 || setuid(Nobody) != 0))
+                    _exit(2);
+                Platform::SetApplicationDirectory(Platform::FilesDirectoryFor(program));
+                _exit(Functions::WriteSettings({}) ? 0 : 1);
+            }
+            int status = -1;
+            QCOMPARE(TEMP_FAILURE_RETRY(waitpid(child, &status, 0)), child);
+            QCOMPARE(status, 0);
+            QCOMPARE(QDir(program).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), readOnly ? QStringList() : QStringList{"Korvel.ini"});
+            QCOMPARE(QFileInfo::exists(data + "/korvel/Korvel.ini"), readOnly);
+        }
+    }
+
+    // The fuzzing seed corpus and every input that ever made a reader fail.
+    void everyKeptFuzzInputIsReadAgain()
+    {
+        Fuzz::Prepare();
+        const std::pair<const char *, void (*)(const QByteArray &)> readers[] = {
+            {"playlist", Fuzz::Playlist}, {"tag", Fuzz::Tag}, {"settings", Fuzz::Settings}};
+        for (const auto &[target, entry] : readers) {
+            int inputs = 0;
+            for (const char *kind : {"corpus", "regressions"}) {
+                QDirIterator it(QStringLiteral(KORVEL_SOURCE_DIR "/tests/fuzz/%1/%2").arg(kind, target), QDir::Files);
+                while (it.hasNext()) {
+                    QFile file(it.next());
+                    QVERIFY(file.open(QIODevice::ReadOnly));
+                    entry(file.readAll());
+                    ++inputs;
+                }
+            }
+            QVERIFY2(inputs > 0, target);
+        }
     }
 };
 

@@ -1,5 +1,4 @@
-// The transport over the test player: play, pause, stop and next, the next-song
-// choice, the queue, the play command's wait, time texts and volumes.
+// The transport over the test player: commands, next-song choice, queue, the play command's wait, times, volumes.
 #include "core/catalogue/catalogue.h"
 #include "core/playback/play_control.h"
 #include "core/playback/queue.h"
@@ -170,6 +169,7 @@ private slots:
         // Only spaces are trimmed, from the row texts as from the chosen song's path.
         QCOMPARE(t.rows, (QStringList{"A - a1", "C\t - c1", "B - b1"}));
         SelectSong(3);
+        SelectSong(4); // beyond the catalogue: nothing is chosen
         QCOMPARE(SelectedSong.LongName, QStringLiteral("/m/c1.mp3\t"));
         QCOMPARE(Qlist.at(1).Index, 3);
         EmptyQueue();
@@ -194,10 +194,9 @@ private slots:
 
     void timeTextsAndVolumes()
     {
-        const std::pair<double, const char *> times[] = {
-            {0, "0:00"},    {9.4, "0:09"},     {9.5, "0:10"},  {10.5, "0:10"},      {59.5, "1:00"},
-            {61.5, "1:02"}, {3599.6, "60:00"}, {-1, "0:00"},   {2147483.648, "35791:24"},
-            {std::numeric_limits<double>::quiet_NaN(), "0:00"}};
+        const std::pair<double, const char *> times[] = {{9.4, "0:09"}, {9.5, "0:10"}, {10.5, "0:10"}, {59.5, "1:00"}, {61.5, "1:02"},
+                                                         {3599.6, "60:00"}, {-1, "0:00"}, {2147483.648, "35791:24"},
+                                                         {std::numeric_limits<double>::quiet_NaN(), "0:00"}};
         for (auto [seconds, text] : times)
             QCOMPARE(TimeText(seconds), QString::fromLatin1(text));
         for (auto [value, volume] : {std::pair{-100, -1000}, {-45, -64}, {-15, -8}, {-25, -8}, {-5, 0}, {0, 0}})

@@ -1,5 +1,4 @@
-// A media player double the tests drive: they decide when a file is loaded, fire
-// the end of a song, and read back what the program asked of the player.
+// A player double: the tests decide when a file loads or ends, and read back what was asked of it.
 #pragma once
 
 #include "platform/failure.h"

@@ -1,5 +1,4 @@
-// The readers under fuzzing, each fed one input: shared by the fuzz targets and by
-// the regression test that replays the corpus and every input that ever failed.
+// The readers under fuzzing, shared by the fuzz targets and the test that replays their inputs.
 #pragma once
 
 #include <QByteArray>

@@ -1,6 +1,4 @@
-// What the core sees around it in tests: a private application directory, a
-// catalogue as a playlist load leaves it, and stand-ins for the windows that record
-// the messages and view rebuilds shown in them.
+// The core's surroundings in tests: an application directory, a catalogue, recorded messages and view rebuilds.
 #pragma once
 
 #include "core/state/globals.h"

@@ -1,6 +1,4 @@
-// The real media component on MP3s encoded at test time: loading, position, pause,
-// seeks, files it cannot play, rapid skips over good and damaged files, the end of a
-// file reported once, and the window playing on.
+// The real media component on MP3s encoded at test time, and the window playing on through it.
 #include "support/tone_mp3.h"
 #include "support/ui/main_fixture.h"
 

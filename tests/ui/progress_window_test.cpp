@@ -1,5 +1,4 @@
-// The progress window on a real X display: while a long addition runs, the window is
-// exposed and the screen shows what it draws, its activity word and counts included.
+// On a real X display the progress window is exposed and drawn while a long addition runs.
 #include "core/catalogue/scan.h"
 #include "support/ui/main_fixture.h"
 #include "support/ui/x_display.h"

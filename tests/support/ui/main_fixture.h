@@ -1,6 +1,4 @@
-// A main window over the test player, as the program's start-up makes it, and the
-// windows opened from it; the play command's wait lets pending events run instead
-// of waiting on the clock.
+// A main window over the test player whose play command lets pending events run instead of waiting.
 #pragma once
 
 #include "platform/drives.h"
@@ -10,7 +8,6 @@
 #include "ui/kit/drive_list_box.h"
 #include "ui/kit/keyed_tree.h"
 #include "ui/main/main_window.h"
-#include "ui/windows/about_window.h"
 #include "ui/windows/add_songs_window.h"
 #include "ui/windows/counter_window.h"
 #include "ui/windows/options_window.h"

@@ -27,20 +27,8 @@ public:
         server_.terminate();
         server_.waitForFinished(5000);
     }
-    // False when Xvfb did not start.
-    bool ok() const { return !name_.isEmpty(); }
+    // Empty when Xvfb did not start.
     QString name() const { return name_; }
-    // Runs xdotool on this display for at most a minute; returns its output, trimmed.
-    QString xdotool(const QStringList &arguments) const
-    {
-        QProcess tool;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DISPLAY", name_);
-        tool.setProcessEnvironment(env);
-        tool.start("xdotool", arguments);
-        tool.waitForFinished(60000);
-        return QString::fromLocal8Bit(tool.readAllStandardOutput()).trimmed();
-    }
 
 private:
     QProcess server_;
