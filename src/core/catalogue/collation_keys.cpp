@@ -101,8 +101,8 @@ CollationKeys::CollationKeys(const std::vector<Song> &songs, int lo, int hi, con
     std::vector<std::size_t> order(size);
     std::iota(order.begin(), order.end(), std::size_t{0});
     const auto less = [&](std::size_t a, std::size_t b) { return compare(a, b) < 0; };
-    // A range already in order needs no sort to be ranked: a playlist saved sorted
-    // is checked, then sorted, at start-up, and both build these keys.
+    // A range already in order needs no sort to be ranked, as for a playlist saved
+    // sorted and sorted again at start-up.
     if (!std::is_sorted(order.begin(), order.end(), less))
         std::sort(order.begin(), order.end(), less);
     ranks_.resize(size);

@@ -49,9 +49,4 @@ void SortSongs(int16_t lo, int16_t hi, std::vector<Song> &songs, const QString &
     std::move(sorted.begin(), sorted.end(), songs.begin() + lo);
 }
 
-bool InOrder(const std::vector<Song> &songs, int16_t lo, int16_t hi, const QString &key)
-{
-    return CollationKeys(songs, lo, hi, key).InOrder();
-}
-
 } // namespace Functions

@@ -13,8 +13,4 @@ namespace Functions {
 // user's locale), with progress shown; a range of one song is left alone.
 void SortSongs(int16_t lo, int16_t hi, std::vector<Song> &songs, const QString &key);
 
-// Whether SortSongs would leave songs lo..hi as they are: no song compares greater
-// than the one after it.
-bool InOrder(const std::vector<Song> &songs, int16_t lo, int16_t hi, const QString &key);
-
 } // namespace Functions

@@ -1,7 +1,6 @@
 #include "core/storage/quick_load.h"
 
 #include "core/catalogue/artist_tree.h"
-#include "core/catalogue/sort.h"
 #include "core/catalogue/view_modes.h"
 #include "core/state/globals.h"
 #include "core/state/screen.h"
@@ -47,10 +46,9 @@ void LoadStartupPlaylist()
         LoadPlaylist(path, Songs, LastSongIndex, SongCount);
         if (!mode || !mode->listForm.isEmpty() || SongCount == 0)
             Screen::views().RebuildTree();
-        // The tree of the file's order would be replaced before it is ever seen;
-        // only its diagnostics are, unless the sort keeps that order and the tree
-        // built after it shows the same.
-        else if (!InOrder(Songs, 0, LastSongIndex, mode->sortKey))
+        // The tree of the file's order would be replaced by the sorted one before it
+        // is ever seen: only its plan is made, for the diagnostics it shows.
+        else
             BuildArtistTree(Songs, LastSongIndex, SongCount);
     }
     if (mode)
