@@ -50,9 +50,9 @@ private slots:
         }
         std::vector<Song> serial = songs;
         for (Song &song : serial) {
-            const TagRecord tag = Functions::ReadTag(TrimSpaces(song.LongName));
-            song.Artist = Functions::CleanTagText(QString::fromLatin1(tag.Artist.data(), tag.Artist.size()));
-            song.SongName = Functions::CleanTagText(QString::fromLatin1(tag.Title.data(), tag.Title.size()));
+            const TagRecord tag = Functions::ReadTag(QFile::encodeName(TrimSpaces(song.LongName)));
+            song.Artist = Functions::CleanTagText(tag.Artist.data(), tag.Artist.size());
+            song.SongName = Functions::CleanTagText(tag.Title.data(), tag.Title.size());
         }
         for (int round = 0; round < 3; ++round) {
             std::vector<Song> parallel = songs;

@@ -48,9 +48,9 @@ void Tag(const QByteArray &bytes)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         throw std::runtime_error("cannot write the fuzz input");
     file.close();
-    const TagRecord tag = Functions::ReadTag(file.fileName());
-    const QString title = Functions::CleanTagText(QString::fromLatin1(tag.Title.data(), tag.Title.size()));
-    const QString artist = Functions::CleanTagText(QString::fromLatin1(tag.Artist.data(), tag.Artist.size()));
+    const TagRecord tag = Functions::ReadTag(QFile::encodeName(file.fileName()));
+    const QString title = Functions::CleanTagText(tag.Title.data(), tag.Title.size());
+    const QString artist = Functions::CleanTagText(tag.Artist.data(), tag.Artist.size());
     if (title.isEmpty() && artist.isEmpty() && bytes.size() < 128)
         throw std::logic_error("a short file lost its fallback titles");
     if (title.size() > 30 || artist.size() > 30 || title.startsWith(' ') || artist.endsWith(' '))

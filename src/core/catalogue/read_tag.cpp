@@ -4,7 +4,6 @@
 #include "core/state/trim_spaces.h"
 #include "platform/file_tail.h"
 
-#include <QFile>
 #include <cstring>
 
 namespace Functions {
@@ -24,8 +23,6 @@ void Validate(std::array<char, N> &field, const char *fallback)
 }
 } // namespace
 
-TagRecord ReadTag(const QString &path) { return ReadTag(QFile::encodeName(path)); }
-
 TagRecord ReadTag(const QByteArray &path)
 {
     TagRecord tag;
@@ -44,23 +41,12 @@ TagRecord ReadTag(const QByteArray &path)
     return tag;
 }
 
-QString CleanTagText(const QString &field)
-{
-    const qsizetype nul = field.indexOf(QChar(0));
-    return TrimSpaces(nul >= 0 ? field.left(nul) : field);
-}
-
 QString CleanTagText(const char *field, qsizetype size)
 {
     // ISO-8859-1 gives one character a byte, so cutting and trimming the bytes
     // first makes the same text with a single conversion.
-    qsizetype end = qstrnlen(field, static_cast<std::size_t>(size));
-    qsizetype first = 0;
-    while (first < end && field[first] == ' ')
-        ++first;
-    while (end > first && field[end - 1] == ' ')
-        --end;
-    return QString::fromLatin1(field + first, end - first);
+    const QLatin1String bytes(field, static_cast<qsizetype>(qstrnlen(field, static_cast<std::size_t>(size))));
+    return QString(SpacesTrimmed(bytes));
 }
 
 } // namespace Functions

@@ -15,15 +15,11 @@ namespace Functions {
 // The header, title and artist of the tag of the file at `path`. Never fails: a
 // missing, short or untagged file gives the titles "No SongName" and "No Artist",
 // and so does a field whose first byte is not between '0' and 'z'.
-TagRecord ReadTag(const QString &path);
-
-// The same for a path in the file-name encoding; safe on any thread.
+// The path is in the file-name encoding; safe on any thread.
 TagRecord ReadTag(const QByteArray &path);
 
-// One fixed-width field as plain text: cut at the first NUL, spaces trimmed.
-QString CleanTagText(const QString &field);
-
-// The same straight from a field's ISO-8859-1 bytes; safe on any thread.
+// One fixed-width field's ISO-8859-1 bytes as plain text: cut at the first NUL,
+// spaces trimmed. Safe on any thread.
 QString CleanTagText(const char *field, qsizetype size);
 
 // Gives every song 0..lastIndex the artist and song name of its file's tag, with

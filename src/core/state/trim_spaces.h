@@ -2,14 +2,21 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
+
+// The part of `text` between its leading and trailing spaces.
+template <class View>
+View SpacesTrimmed(View text)
+{
+    while (!text.isEmpty() && QChar(text.front()) == u' ')
+        text = text.sliced(1);
+    while (!text.isEmpty() && QChar(text.back()) == u' ')
+        text.chop(1);
+    return text;
+}
 
 inline QString TrimSpaces(const QString &text)
 {
-    qsizetype first = 0;
-    qsizetype end = text.size();
-    while (first < end && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (end > first && text.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return first == 0 && end == text.size() ? text : text.mid(first, end - first);
+    const QStringView kept = SpacesTrimmed(QStringView(text));
+    return kept.size() == text.size() ? text : kept.toString();
 }
