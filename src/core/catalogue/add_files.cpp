@@ -10,18 +10,18 @@ QStringList AddSongFiles(const QStringList &paths)
 {
     QStringList added;
     bool complete = true;
-    for (const QString &path : paths) {
-        const QFileInfo file(path);
-        if (!Platform::IsReadableRegularFile(file.absoluteFilePath()))
+    for (const QString &name : paths) {
+        const QFileInfo file(name);
+        const QString path = file.absoluteFilePath();
+        if (!Platform::IsReadableRegularFile(path))
             continue;
         try {
-            Song &song = AppendSong(Songs, LastSongIndex, SongCount);
-            song = {file.fileName(), file.absoluteFilePath(), 0, QStringLiteral("Unknown"), file.fileName()};
+            AppendSong(Songs, LastSongIndex, SongCount) = {file.fileName(), path, 0, QStringLiteral("Unknown"), file.fileName()};
         } catch (const CounterOverflow &) {
             complete = false;
             break;
         }
-        added << file.absoluteFilePath();
+        added << path;
     }
     if (added.isEmpty() && complete)
         return added;
