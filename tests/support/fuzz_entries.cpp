@@ -21,8 +21,7 @@ void Prepare()
         return;
     if (!QCoreApplication::instance()) {
         static int argc = 1;
-        static char name[] = "korvel-fuzz";
-        static char *argv[] = {name, nullptr};
+        static char name[] = "korvel-fuzz", *argv[] = {name, nullptr};
         new QCoreApplication(argc, argv);
     }
     // A file system in memory, where there is one, keeps the disk out of every run.

@@ -40,7 +40,6 @@ private slots:
         TestSupport::XDisplay display;
         QVERIFY(!display.name().isEmpty());
         // The test runs on a session bus of its own (dbus-run-session), which the program shares.
-        QVERIFY(bus.isConnected());
         QProcess korvel;
 
         QTemporaryDir app;

@@ -119,7 +119,6 @@ private slots:
             QVERIFY2(failure.isEmpty(), qPrintable(QStringLiteral("step %1, %2; last commands: %3").arg(step).arg(failure, recent.mid(step - 12).join(", "))));
         }
         QVERIFY(player.opened.size() > 1000);
-        Platform::SetDriveRoots({});
     }
 };
 
