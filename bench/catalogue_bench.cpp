@@ -6,9 +6,9 @@
 #include "core/catalogue/parallel_pass.h"
 #include "core/catalogue/scan.h"
 #include "core/catalogue/sort.h"
+#include "core/catalogue/song_list.h"
 #include "core/catalogue/tags.h"
-#include "core/state/globals.h"
-#include "core/state/screen.h"
+#include "core/state/model.h"
 #include "platform/app_dir.h"
 #include "ui/kit/directory_list_box.h"
 #include "ui/kit/keyed_tree.h"
@@ -108,11 +108,13 @@ bool MakeLibrary(const QString &maker, const QString &into)
     return make.waitForFinished(-1) && make.exitCode() == 0;
 }
 
-void EmptyCatalogue()
+void EmptyCatalogue(Model &model)
 {
-    Songs.clear();
-    Songs.shrink_to_fit();
-    ResetSharedState();
+    Catalogue::Edit edit(model.catalogue);
+    edit.Songs().clear();
+    edit.Songs().shrink_to_fit();
+    edit.SongCount() = 0;
+    edit.LastSongIndex() = 0;
 }
 } // namespace
 
@@ -131,57 +133,67 @@ int main(int argc, char **argv)
 
     Main main;
     main.show();
-    SortBy = QStringLiteral("TAS");
+    Model &model = main.model();
+    model.settings.SetSortBy(SortMode::TreeArtistSong);
+    const auto empty = [&] { EmptyCatalogue(model); };
 
     ReferenceWalk(libraryPath);
     const double reference = Bench::MedianMs(Runs, nullptr, [&] { ReferenceWalk(libraryPath); });
     Bench::Print("reference_walk_ms", reference, "ms");
 
-    // The walk and the tag pass alone: the tree that the scan rebuilds at its end
-    // counts in the whole addition below.
-    Screen::Views *views = Screen::AttachViews(nullptr);
-    const double scanTag = Bench::MedianMs(Runs, EmptyCatalogue, [&] {
-        Functions::ScanDirectories(library.path(), Songs, LastSongIndex, SongCount);
-        Functions::TagSongs(Songs, LastSongIndex, SongCount);
+    // The walk and the tag pass alone, with no screen: the tree that the scan
+    // rebuilds at its end counts in the whole addition below.
+    Model bare;
+    const double scanTag = Bench::MedianMs(Runs, [&] { EmptyCatalogue(bare); }, [&] {
+        Catalogue::Edit edit(bare.catalogue);
+        Functions::WalkDirectories(bare.screen, library.path(), edit.Songs(), edit.LastSongIndex(), edit.SongCount());
+        Functions::TagSongs(bare.screen, edit.Songs(), edit.LastSongIndex(), edit.SongCount());
     });
-    Screen::AttachViews(views);
     Bench::Print("scan_tag_ratio", scanTag / reference, "x");
 
-    const std::vector<Song> scanOrder = Songs;
-    for (const auto &[key, name] : {std::pair("AS", "sort_as_ms"), std::pair("SA", "sort_sa_ms"), std::pair("F", "sort_f_ms")}) {
-        const double ms = Bench::MedianMs(Runs, [&] { Songs = scanOrder; },
-                                          [&] { Functions::SortSongs(0, LastSongIndex, Songs, QString::fromLatin1(key)); });
+    const std::vector<Song> scanOrder = bare.catalogue.Songs();
+    std::vector<Song> songs = scanOrder;
+    const int16_t last = bare.catalogue.LastSongIndex();
+    using Functions::KeyForm;
+    for (const auto &[key, name] : {std::pair(KeyForm::ArtistSong, "sort_as_ms"), std::pair(KeyForm::SongArtist, "sort_sa_ms"),
+                                    std::pair(KeyForm::FileName, "sort_f_ms")}) {
+        const double ms = Bench::MedianMs(Runs, [&] { songs = scanOrder; },
+                                          [&] { Functions::SortSongs(bare.screen, 0, last, songs, key); });
         Bench::Print(name, ms, "ms");
     }
 
-    main.TreeView1->hide();
-    main.List1->show();
-    const double fill = Bench::MedianMs(Runs, nullptr, [&] { Screen::views().RefillList(QStringLiteral("AS")); });
+    auto *tree = main.findChild<Kit::KeyedTree *>(QStringLiteral("TreeView1"));
+    auto *list = main.findChild<QListWidget *>(QStringLiteral("List1"));
+    tree->hide();
+    list->show();
+    const double fill = Bench::MedianMs(Runs, nullptr, [&] {
+        model.screen.views().RefillList(Functions::SongListRows(songs, last, bare.catalogue.SongCount(), KeyForm::ArtistSong));
+    });
     Bench::Print("fill_list_ms", fill, "ms");
-    main.List1->clear();
-    main.List1->hide();
-    main.TreeView1->show();
+    list->clear();
+    list->hide();
+    tree->show();
 
     frm_addsongs &window = Window<frm_addsongs>();
     window.DirectoryListBox->SetPath(library.path());
-    const double add = Bench::MedianMs(Runs, EmptyCatalogue, [&] { window.cmd_recursive_Click(); });
+    const double add = Bench::MedianMs(Runs, empty, [&] { window.cmd_recursive_Click(); });
     Bench::Print("add_directorys_ratio", add / reference, "x");
     // What drawing the progress window adds to the addition, against no window at all.
-    Screen::Progress *progress = Screen::AttachProgress(nullptr);
-    const double unseen = Bench::MedianMs(Runs, EmptyCatalogue, [&] { window.cmd_recursive_Click(); });
-    Screen::AttachProgress(progress);
+    Screen::Progress *progress = model.screen.Attach(static_cast<Screen::Progress *>(nullptr));
+    const double unseen = Bench::MedianMs(Runs, empty, [&] { window.cmd_recursive_Click(); });
+    model.screen.Attach(progress);
     Bench::Print("progress_drawing_pct", 100 * (add - unseen) / unseen, "%");
     Bench::Print("catalogue_rss_mib", Bench::PeakResidentKiB() / 1024.0, "MiB");
     Bench::Print("tag_threads", Functions::PassThreads(), "threads");
 
     if (DropPageCache()) {
         const double coldReference = Bench::MedianMs(ColdRuns, DropPageCache, [&] { ReferenceWalk(libraryPath); });
-        const double coldAdd = Bench::MedianMs(ColdRuns, [] { EmptyCatalogue(); DropPageCache(); },
+        const double coldAdd = Bench::MedianMs(ColdRuns, [&] { empty(); DropPageCache(); },
                                                [&] { window.cmd_recursive_Click(); });
         Bench::Print("cold_add_ratio", coldAdd / coldReference, "x");
     } else {
         std::fprintf(stderr, "cold_add_ratio: the page cache can be dropped only by root\n");
         Bench::Print("cold_add_ratio", std::nan(""), "x");
     }
-    return SongCount == 32767 ? 0 : 1;
+    return model.catalogue.SongCount() == 32767 ? 0 : 1;
 }

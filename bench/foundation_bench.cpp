@@ -1,7 +1,6 @@
 // Playlist load and save, tree build and start-up with a full catalogue of 32,767 songs.
 #include "bench_util.h"
 #include "core/catalogue/artist_tree.h"
-#include "core/state/globals.h"
 #include "core/storage/playlist.h"
 #include "platform/app_dir.h"
 #include "ui/desktop/mpris_player.h"
@@ -9,6 +8,7 @@
 #include "ui/main/main_window.h"
 #include "ui/main/startup.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -70,15 +70,18 @@ int main(int argc, char **argv)
     const std::vector<Song> catalogue = makeCatalogue();
     const QString path = Platform::ApplicationFile("playlist0.txt");
 
-    const double save = Bench::MedianMs(5, {}, [&] { Functions::SavePlaylist("playlist0.txt", catalogue, 32766); });
-    const double load = Bench::MedianMs(5, [] { Songs.clear(); SongCount = 0; LastSongIndex = 0; },
-                                        [&] { Functions::LoadPlaylist(path, Songs, LastSongIndex, SongCount); });
+    Screen::Surface screen;
+    const double save = Bench::MedianMs(5, {}, [&] { Functions::SavePlaylist(screen, "playlist0.txt", catalogue, 32766); });
+    std::vector<Song> songs;
+    int16_t lastIndex = 0, count = 0;
+    const double load = Bench::MedianMs(5, [&] { songs.clear(); count = 0; lastIndex = 0; },
+                                        [&] { Functions::LoadPlaylist(screen, path, songs, lastIndex, count); });
 
     Kit::KeyedTree tree;
     tree.resize(370, 305);
     tree.show();
     const double build = Bench::MedianMs(5, {}, [&] {
-        tree.Fill(Functions::BuildArtistTree(Songs, LastSongIndex, SongCount));
+        tree.Fill(Functions::BuildArtistTree(songs, lastIndex, count).nodes);
         QCoreApplication::processEvents();
     });
 
@@ -97,13 +100,13 @@ int main(int argc, char **argv)
         child.waitForFinished(30000);
     }
 
-    // The desktop's view of the player, asked for at every tick of the window's timer,
-    // with the current song deep in the catalogue and the previous one no longer in it.
+    // The desktop's view of the player, asked for a hundred times, with the current
+    // song deep in the catalogue and the previous one no longer in it.
     Main main;
     QObject published;
-    const Desktop::MprisPlayer desktop(&published, main);
-    CurrentSong = {Songs.at(30000).LongName, 30000};
-    PreviousSong = {QStringLiteral("/gone.mp3"), 17};
+    const Desktop::MprisPlayer desktop(&published, {main, main.model(), main.transport(), main.player(), main.door()});
+    main.model().pointers.SetCurrentSong({songs.at(30000).LongName, 30000});
+    main.model().pointers.SetPreviousSong({QStringLiteral("/gone.mp3"), 17});
     constexpr int Ticks = 100;
     const double ticks = Bench::MedianMs(5, {}, [&] {
         for (int i = 0; i < Ticks; ++i) {
@@ -115,14 +118,12 @@ int main(int argc, char **argv)
     // Expand and Collapse on the full tree, as the window's buttons do.
     main.show();
     QCoreApplication::processEvents();
-    const double expand = Bench::MedianMs(5, {}, [&] {
-        main.cmd_expand_Click();
+    const auto click = [&](const char *button) {
+        main.findChild<QAbstractButton *>(QLatin1String(button))->click();
         QCoreApplication::processEvents();
-    });
-    const double collapse = Bench::MedianMs(5, {}, [&] {
-        main.cmd_shrink_Click();
-        QCoreApplication::processEvents();
-    });
+    };
+    const double expand = Bench::MedianMs(5, {}, [&] { click("cmd_expand"); });
+    const double collapse = Bench::MedianMs(5, {}, [&] { click("cmd_shrink"); });
 
     Bench::Print("load_playlist_ms", load, "ms");
     Bench::Print("build_tree_ms", build, "ms");

@@ -20,10 +20,19 @@ Song song(const QString &artist, const QString &title, const QString &path, cons
 
 QStringList fields(const Song &s) { return {s.Artist, s.SongName, s.LongName, s.ShortName}; }
 
-void load(const TestSupport::AppDir &dir, const QByteArray &contents)
+struct Loaded {
+    std::vector<Song> songs;
+    int16_t lastIndex = 0;
+    int16_t count = 0;
+};
+
+Loaded load(const TestSupport::AppDir &dir, const QByteArray &contents)
 {
     dir.write("in.txt", contents);
-    Functions::LoadPlaylist(dir.file("in.txt"), Songs, LastSongIndex, SongCount);
+    Loaded read;
+    Screen::Surface screen;
+    Functions::LoadPlaylist(screen, dir.file("in.txt"), read.songs, read.lastIndex, read.count);
+    return read;
 }
 
 // Sets a resource limit while alive: writes past a file size of 0 fail as on a full
@@ -42,12 +51,11 @@ struct Limit {
 };
 
 // The options window's Save, then a quick-load Save of slot 2.
-void saveBoth()
+void saveBoth(Model &model)
 {
-    const std::array<QString, QuickLoadSlots> names{"General"};
-    Functions::WriteSettings(names);
-    Functions::SaveSlot(2);
-    Functions::WriteSettings(names);
+    Functions::WriteSettings(model.screen, model.settings);
+    Functions::SaveSlot(model, 2);
+    Functions::WriteSettings(model.screen, model.settings);
 }
 
 constexpr uid_t Nobody = 65534;
@@ -73,40 +81,45 @@ private slots:
                                       song("Crosby, Stills", "Teach, Your", "/m/x,y//b.mp3", "b.mp3"),
                                       song("Say \"hi\"", "\"", "/m/line\nend.mp3", "line\nend.mp3"),
                                       song("Motörhead", "Ça plane", "/m/é//ü.mp3", "ü.mp3")};
-        QVERIFY(Functions::SavePlaylist("playlist1.txt", saved, 4));
-        Songs.assign(3, song("old", "old", "old", "old"));
-        Songs[1].Id = 7;
-        Functions::LoadPlaylist(dir.file("playlist1.txt"), Songs, LastSongIndex, SongCount);
-        QCOMPARE(SongCount, 5);
+        Screen::Surface screen;
+        QVERIFY(Functions::SavePlaylist(screen, "playlist1.txt", saved, 4));
+        std::vector<Song> songs(3, song("old", "old", "old", "old"));
+        songs[1].Id = 7;
+        int16_t lastIndex = 2, count = 3;
+        Functions::LoadPlaylist(screen, dir.file("playlist1.txt"), songs, lastIndex, count);
+        QCOMPARE(count, 5);
         for (std::size_t i = 0; i < saved.size(); ++i)
-            QCOMPARE(fields(Songs[i]), fields(saved[i]));
-        QCOMPARE(Songs[1].Id, 0);
+            QCOMPARE(fields(songs[i]), fields(saved[i]));
+        QCOMPARE(songs[1].Id, 0);
 
         // Plain values are written as they stand, over a longer old file.
         dir.write("playlist2.txt", QByteArray(200, 'x'));
-        QVERIFY(Functions::SavePlaylist("playlist2.txt", {song("A", "B", "/p//c.mp3", "c.mp3"), song("D", "", "/q", "q")}, 1));
+        QVERIFY(Functions::SavePlaylist(screen, "playlist2.txt", {song("A", "B", "/p//c.mp3", "c.mp3"), song("D", "", "/q", "q")}, 1));
         QCOMPARE(dir.read("playlist2.txt"), QByteArray("\"A\",\"B\",\"/p//c.mp3\",\"c.mp3\"\r\n\"D\",\"\",\"/q\",\"q\"\r\n"));
         // Bare fields, blanks before fields, fields spread over lines, no final line end.
-        load(dir, "Artist,Song,/x/y.mp3,y.mp3\n  \"B\",\"S2\"\r\n\"/z\",\"z\"\r\"C\",\"S3\",\"/w\",\"w\"");
-        QCOMPARE(SongCount, 3);
-        QCOMPARE(fields(Songs[0]), (QStringList{"Artist", "Song", "/x/y.mp3", "y.mp3"}));
-        QCOMPARE(fields(Songs[1]), (QStringList{"B", "S2", "/z", "z"}));
-        QCOMPARE(Songs[2].ShortName, QStringLiteral("w"));
+        Loaded read = load(dir, "Artist,Song,/x/y.mp3,y.mp3\n  \"B\",\"S2\"\r\n\"/z\",\"z\"\r\"C\",\"S3\",\"/w\",\"w\"");
+        QCOMPARE(read.count, 3);
+        QCOMPARE(fields(read.songs[0]), (QStringList{"Artist", "Song", "/x/y.mp3", "y.mp3"}));
+        QCOMPARE(fields(read.songs[1]), (QStringList{"B", "S2", "/z", "z"}));
+        QCOMPARE(read.songs[2].ShortName, QStringLiteral("w"));
         // A song cut short stays counted with the fields read before the end.
-        load(dir, "\"A\",\"B\",\"/c\",\"c\"\r\n\"D\",\"E\"\r\n");
-        QCOMPARE(SongCount, 2);
-        QCOMPARE(fields(Songs[1]), (QStringList{"D", "E", "", ""}));
+        read = load(dir, "\"A\",\"B\",\"/c\",\"c\"\r\n\"D\",\"E\"\r\n");
+        QCOMPARE(read.count, 2);
+        QCOMPARE(fields(read.songs[1]), (QStringList{"D", "E", "", ""}));
         // An empty file empties the count and leaves the last index and the records.
-        load(dir, "");
-        QCOMPARE(SongCount, 0);
-        QCOMPARE(LastSongIndex, 1);
+        count = 2;
+        Functions::LoadPlaylist(screen, dir.file("playlist0.txt"), songs, lastIndex, count);
+        QCOMPARE(count, 2);
+        dir.write("in.txt", "");
+        Functions::LoadPlaylist(screen, dir.file("in.txt"), songs, lastIndex, count);
+        QCOMPARE(count, 0);
+        QCOMPARE(lastIndex, 4);
         // One field longer than 64 KiB without any separator is a read error.
-        load(dir, "\"A\",\"" + QByteArray(200 * 1024, 'a'));
-        QCOMPARE(SongCount, 1);
-        QCOMPARE(Songs[0].Artist, QStringLiteral("A"));
+        read = load(dir, "\"A\",\"" + QByteArray(200 * 1024, 'a'));
+        QCOMPARE(read.count, 1);
+        QCOMPARE(read.songs[0].Artist, QStringLiteral("A"));
         // More songs than the catalogue holds: the first 32,767 are kept.
-        load(dir, QByteArray("a,b,c,d\n").repeated(32800));
-        QCOMPARE(SongCount, 32767);
+        QCOMPARE(load(dir, QByteArray("a,b,c,d\n").repeated(32800)).count, 32767);
     }
 
     void settingsReadingRules_data()
@@ -115,11 +128,11 @@ private slots:
         QTest::addColumn<QString>("sortBy");
         QTest::addColumn<QString>("cdDrive");
         QTest::addColumn<int>("fontSize");
-        QTest::addColumn<QString>("slot0"); // "(kept)" where the file names none
+        QTest::addColumn<QString>("slot0"); // the slots' own names where the file names none
         QTest::addColumn<QString>("slot1");
         const QString cd = Platform::DefaultCdDrive();
         const auto row = [&](const char *name, const QByteArray &file, const QString &sortBy, const QString &cdDrive,
-                             int size, const QString &slot0 = "(kept)", const QString &slot1 = "(kept)") {
+                             int size, const QString &slot0 = "General", const QString &slot1 = "") {
             QTest::newRow(name) << file << sortBy << cdDrive << size << slot0 << slot1;
         };
         row("no file", {}, "TAS", cd, 8);
@@ -128,11 +141,13 @@ private slots:
         row("half to even", "\"FontSize\", +12.5 \r\n", "TAS", cd, 12);
         row("not a number", "\"FontSize\",\"big\"", "TAS", cd, 8);
         row("beyond 16 bits", "\"FontSize\",40000", "TAS", cd, 8);
-        row("key case", "\"sortby\",\"LAS\"\r\n", "TAS", cd, 8);
+        row("key case, and a mode of no name", "\"sortby\",\"LAS\"\r\n\"SortBy\",\"las\"", "TAS", cd, 8);
+        row("slots past the sixth", "\"ListName6\",\"x\"\r\n\"ListName9\",\"y\"\r\n\"ListName\",\"z\"", "TAS", cd, 8);
         row("unknown key and its value skipped", "\"Volume\",\"SortBy\"\r\n\"CdDrive\",\"/dev/sr1\"\r\n", "TAS", "/dev/sr1", 8);
         row("any order, last duplicate wins",
             "\"ListName1\",\"b\"\r\n\"SortBy\",\"LAS\"\r\n\"CdDrive\",\"\"\r\n\"SortBy\",\"LF\"\r\n\"ListName1\",\"c, d\"\r\n"
             "\"ListName0\",\"\"\r\n", "LF", cd, 8, "", "c, d");
+        row("blanks and tabs before fields", " \t\"CdDrive\",\t \"/dev/sr2\"\r\n\t\"SortBy\", LSA", "LSA", "/dev/sr2", 8);
     }
 
     void settingsReadingRules()
@@ -141,13 +156,14 @@ private slots:
         TestSupport::AppDir dir;
         if (!file.isEmpty())
             dir.write("Korvel.ini", file);
-        const SlotNames names = Functions::ReadSettings();
-        QTEST(SortBy, "sortBy");
-        QTEST(CdDrive, "cdDrive");
-        QTEST(int(FontSize), "fontSize");
-        QTEST(names[0].value_or("(kept)"), "slot0");
-        QTEST(names[1].value_or("(kept)"), "slot1");
-        QCOMPARE(SongsStartDir, Platform::DefaultSongsStartDir());
+        Settings settings;
+        Functions::ReadSettings(settings);
+        QTEST(ViewModeOf(settings.SortBy()).code, "sortBy");
+        QTEST(settings.CdDrive(), "cdDrive");
+        QTEST(int(settings.FontSize()), "fontSize");
+        QTEST(settings.SlotName(0), "slot0");
+        QTEST(settings.SlotName(1), "slot1");
+        QCOMPARE(settings.SongsStartDir(), Platform::DefaultSongsStartDir());
     }
 
     void fontSizesAreHeldToTheirBounds()
@@ -161,28 +177,31 @@ private slots:
     void quickLoadSlotsAndTheSettingsTheirNamesAreKeptWith()
     {
         TestSupport::AppDir dir;
-        TestSupport::CapturedMessages messages;
-        TestSupport::RecordedViews views;
-        TestSupport::MakeCatalogue(40);
-        Functions::SaveSlot(2);
+        Model model;
+        TestSupport::CapturedMessages messages(model.screen);
+        TestSupport::RecordedViews views(model.screen);
+        TestSupport::MakeCatalogue(model, 2);
+        Functions::SaveSlot(model, 2);
         // Loading replaces the catalogue and rebuilds the tree, and the list in a list mode.
-        SortBy = QStringLiteral("LSA");
-        TestSupport::MakeCatalogue(7);
-        Functions::LoadSlot(2);
-        QCOMPARE(SongCount, 40);
-        QCOMPARE(views.calls, (QStringList{"tree", "list SA"}));
+        model.settings.SetSortBy(SortMode::ListSongArtist);
+        TestSupport::MakeCatalogue(model, 7);
+        Functions::LoadSlot(model, 2);
+        QCOMPARE(model.catalogue.SongCount(), 2);
+        QCOMPARE(views.calls, (QStringList{"tree", "list Song 0, Band|Song 1, Band"}));
         // An empty catalogue leaves the slot without a file; loading it then says so.
-        SongCount = 0;
-        Functions::SaveSlot(2);
-        TestSupport::MakeCatalogue(7);
-        Functions::LoadSlot(2);
+        TestSupport::MakeCatalogue(model, 0);
+        Functions::SaveSlot(model, 2);
+        TestSupport::MakeCatalogue(model, 7);
+        Functions::LoadSlot(model, 2);
         QCOMPARE(messages.texts, QStringList{"File " + dir.file("playlist2.txt") + "\rDoes Not exist, please Save a File"});
-        QCOMPARE(SongCount, 7);
+        QCOMPARE(model.catalogue.SongCount(), 7);
         // The slot names are kept with the settings.
-        CdDrive = QStringLiteral("/mnt/cd");
-        FontSize = 14;
-        SongsStartDir = QStringLiteral("/home/u/Music");
-        QVERIFY(Functions::WriteSettings({"Party, loud", "", "", "", "Quiet", ""}));
+        model.settings.SetCdDrive("/mnt/cd");
+        model.settings.SetFontSize(14);
+        model.settings.SetSongsStartDir("/home/u/Music");
+        model.settings.SetSlotName(0, "Party, loud");
+        model.settings.SetSlotName(4, "Quiet");
+        QVERIFY(Functions::WriteSettings(model.screen, model.settings));
         QCOMPARE(dir.read("Korvel.ini"), QByteArray("\"SortBy\",\"LSA\"\r\n\"CdDrive\",\"/mnt/cd\"\r\n\"FontSize\",14\r\n"
                                                     "\"SongsStartDir\",\"/home/u/Music\"\r\n\"ListName0\",\"Party, loud\"\r\n"
                                                     "\"ListName1\",\"\"\r\n\"ListName2\",\"\"\r\n\"ListName3\",\"\"\r\n"
@@ -197,14 +216,15 @@ private slots:
             const QByteArray oldPlaylist = "\"A\",\"B\",\"/c//d.mp3\",\"d.mp3\"\r\n";
             dir.write("Korvel.ini", oldSettings);
             dir.write("playlist2.txt", oldPlaylist);
-            TestSupport::MakeCatalogue(200);
-            TestSupport::CapturedMessages capture;
+            Model model;
+            TestSupport::MakeCatalogue(model, 200);
+            TestSupport::CapturedMessages capture(model.screen);
             {
                 // The lowest free descriptor is the next one a file would take.
                 const int next = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
                 ::close(next);
                 const Limit limit(fullDisk ? RLIMIT_FSIZE : RLIMIT_NOFILE, fullDisk ? 0 : rlim_t(next));
-                saveBoth();
+                saveBoth(model);
             }
             // One message for each file that could not be written, naming it.
             QCOMPARE(capture.texts.size(), 3);
@@ -216,7 +236,7 @@ private slots:
                      (QStringList{"Korvel.ini", "playlist2.txt"}));
             // Without the fault the same Saves write both files.
             capture.texts.clear();
-            saveBoth();
+            saveBoth(model);
             QCOMPARE(capture.texts, QStringList());
             QCOMPARE(dir.read("playlist2.txt").count("\r\n"), 200);
         }
@@ -229,17 +249,17 @@ private slots:
         TestSupport::MakePipe(dir.file("playlist0.txt"));
         TestSupport::MakePipe(dir.file("Korvel.ini"));
         QVERIFY(QDir().mkpath(dir.file("playlist1.txt") + "/inside"));
-        TestSupport::CapturedMessages capture;
+        Model model;
+        TestSupport::CapturedMessages capture(model.screen);
         // Start-up ends with an empty catalogue and the default settings.
-        ResetSharedState();
-        Functions::LoadStartupPlaylist();
-        Functions::ReadSettings();
-        QCOMPARE(SongCount, 0);
-        QCOMPARE(SortBy, QStringLiteral("TAS"));
-        TestSupport::MakeCatalogue(3);
-        Functions::LoadSlot(1);
-        QCOMPARE(SongCount, 3);
-        QCOMPARE(Songs.at(2).LongName, QStringLiteral("/m/2.mp3"));
+        Functions::ReadSettings(model.settings);
+        Functions::LoadStartupPlaylist(model);
+        QCOMPARE(model.catalogue.SongCount(), 0);
+        QCOMPARE(model.settings.SortBy(), SortMode::TreeArtistSong);
+        TestSupport::MakeCatalogue(model, 3);
+        Functions::LoadSlot(model, 1);
+        QCOMPARE(model.catalogue.SongCount(), 3);
+        QCOMPARE(model.catalogue.Songs().at(2).LongName, QStringLiteral("/m/2.mp3"));
     }
 
     void installPutsTheProgramItsEntryAndItsIconUnderThePrefix()
@@ -275,7 +295,8 @@ private slots:
                 if (asNobody && (setgroups(0, nullptr) != 0 || setgid(Nobody) != 0 || setuid(Nobody) != 0))
                     _exit(2);
                 Platform::SetApplicationDirectory(Platform::FilesDirectoryFor(program));
-                _exit(Functions::WriteSettings({}) ? 0 : 1);
+                Model model;
+                _exit(Functions::WriteSettings(model.screen, model.settings) ? 0 : 1);
             }
             int status = -1;
             QCOMPARE(TEMP_FAILURE_RETRY(waitpid(child, &status, 0)), child);

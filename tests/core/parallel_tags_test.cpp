@@ -12,10 +12,10 @@ constexpr int Last = 999; // enough songs for every worker to take several turns
 
 // The progress window's counts, and whether each came from the test's own thread.
 struct RecordedProgress : Screen::Progress {
+    Screen::Surface screen;
     QStringList currents;
     bool onCallingThread = true;
-    RecordedProgress() { Screen::AttachProgress(this); }
-    ~RecordedProgress() override { Screen::AttachProgress(nullptr); }
+    RecordedProgress() { screen.Attach(this); }
     void Show(const QString &activity, const QString &, const QString &total) override { currents << activity + " of " + total; }
     void SetCounts(const QString &current, const QString &) override
     {
@@ -60,7 +60,7 @@ private slots:
             Functions::TagPass pass(parallel, Last, Last + 1);
             // While the files are read the songs stay as they were, for the tree rebuilt meanwhile.
             QVERIFY(std::all_of(parallel.begin(), parallel.end(), [](const Song &s) { return s.Artist == "Old"; }));
-            pass.Finish(parallel);
+            pass.Finish(progress.screen, parallel);
             for (int i = 0; i <= Last; ++i) {
                 QCOMPARE(parallel.at(i).Artist, serial.at(i).Artist);
                 QCOMPARE(parallel.at(i).SongName, serial.at(i).SongName);

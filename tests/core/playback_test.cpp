@@ -10,40 +10,31 @@
 #include <QtTest>
 
 namespace {
-// The transport over the test player, and the windows as it sees them, the queue
-// window's rows among them. Its wait is counted in rounds instead of run on the
-// clock; a test may act during a round, as an event handled during the wait would.
-struct Transport : TransportScreen, QueueRows {
+// The transport over a model and the test player, and the window as it sees it.
+// Its wait is counted in rounds instead of run on the clock; a test may act during
+// a round, as an event handled during the wait would.
+struct Transport : TransportScreen {
+    Model model;
+    const SongPointers &pointers = model.pointers;
     FakeMediaPlayer player;
-    bool queueActive = false, shuffle = false;
     QString shown;
-    QStringList rows;
     int rounds = 0;
     std::function<void(int round)> duringRound = [](int) {};
-    PlayControl control{player, *this, [this](int) { duringRound(++rounds); }};
+    PlayControl control{model, player, *this, [this](int) { duringRound(++rounds); }};
 
     Transport()
     {
-        AttachQueueRows(this);
-        ResetSharedState();
-        TestSupport::SetCatalogue({{"A", "a1", "/m/a1.mp3"}, {"A", "a2", "/m/a2.mp3"}, {"B", "b1", "/m/b1.mp3"},
-                                   {"C\t", " c1", " /m/c1.mp3\t "}});
+        TestSupport::SetCatalogue(model, {{"A", "a1", "/m/a1.mp3"}, {"A", "a2", "/m/a2.mp3"}, {"B", "b1", "/m/b1.mp3"},
+                                          {"C\t", " c1", " /m/c1.mp3\t "}});
     }
-    ~Transport() override { AttachQueueRows(nullptr); }
     void queue(std::initializer_list<int> indices)
     {
         for (int i : indices)
-            Enqueue({Songs.at(i).LongName, int16_t(i)});
+            QueueSong(model, {model.catalogue.Songs().at(i).LongName, int16_t(i)});
     }
-    bool SongQueueActive() override { return queueActive; }
-    bool ShuffleOn() override { return shuffle; }
-    int VolumeSetting() override { return -50; }
+    const QStringList &rows() const { return model.queue.Rows(); }
     void ShowCurrentSong(const QString &text) override { shown = text; }
     void MarkCurrentSong() override {}
-    void Appended(const QString &text) override { rows.append(text); }
-    void Removed(int row) override { rows.removeAt(row); }
-    void Swapped(int upper) override { rows.swapItemsAt(upper, upper + 1); }
-    void Cleared() override { rows.clear(); }
 };
 } // namespace
 
@@ -55,32 +46,33 @@ private slots:
     void firstPlayShufflesAndOrderWraps()
     {
         Transport t;
-        t.shuffle = true;
+        t.model.options.SetShuffle(true);
         // A step that fails is logged and the command goes on: here the player refuses the volume.
         QLoggingCategory::setFilterRules(QString());
         QTest::ignoreMessage(QtWarningMsg, "setting the volume skipped: Invalid property value (380, MediaPlayer)");
         t.control.Play();
         init();
-        QCOMPARE(PreviousSong.LongName, QStringLiteral("CurrentSong"));
-        QCOMPARE(t.player.opened, QStringList{Songs.at(CurrentSong.Index).LongName});
+        QCOMPARE(t.pointers.PreviousSong().LongName, QStringLiteral("CurrentSong"));
+        QCOMPARE(t.player.opened, QStringList{t.model.catalogue.Songs().at(t.pointers.CurrentSong().Index).LongName});
+        // Shuffle reaches every song, the first and the last among them.
         QSet<int> drawn;
-        for (int n = 0; n < 30; ++n) {
+        for (int n = 0; n < 200; ++n) {
             t.control.Next();
-            drawn.insert(CurrentSong.Index);
+            drawn.insert(t.pointers.CurrentSong().Index);
         }
-        QVERIFY(drawn.size() > 1);
+        QCOMPARE(drawn, (QSet<int>{0, 1, 2, 3}));
         // In order, the last song is followed by the first.
-        t.shuffle = false;
-        const int start = CurrentSong.Index;
+        t.model.options.SetShuffle(false);
+        const int start = t.pointers.CurrentSong().Index;
         for (int n = 1; n <= 4; ++n) {
             t.control.Next();
-            QCOMPARE(CurrentSong.Index, (start + n) % 4);
+            QCOMPARE(t.pointers.CurrentSong().Index, (start + n) % 4);
         }
-        TestSupport::SetCatalogue({{"A", "only", "/m/only.mp3"}});
-        t.shuffle = true;
+        TestSupport::SetCatalogue(t.model, {{"A", "only", "/m/only.mp3"}});
+        t.model.options.SetShuffle(true);
         t.control.Next();
         t.control.Next();
-        QCOMPARE(SelectedSong.Index, 0);
+        QCOMPARE(t.pointers.SelectedSong().Index, 0);
     }
 
     void pauseAndStopOnlyInTheirStates()
@@ -96,27 +88,27 @@ private slots:
         // Play resumes the current song; with the queue active it chooses afresh.
         t.control.Play();
         QCOMPARE(t.player.opened.size(), 1);
-        t.queueActive = true;
+        t.model.options.SetSongQueueActive(true);
         t.control.Play();
-        QCOMPARE(CurrentSong.Index, 1);
+        QCOMPARE(t.pointers.CurrentSong().Index, 1);
     }
 
     void failingStepsAreSkipped()
     {
         Transport t;
-        SongCount = 0;
+        TestSupport::SetSongs(t.model, t.model.catalogue.Songs(), 0);
         t.control.Play();
         QVERIFY(t.player.opened.isEmpty());
         QCOMPARE(t.rounds, 40);
-        QCOMPARE(CurrentSong.Index, -1);
-        QCOMPARE(CurrentSong.LongName, QStringLiteral("CurrentSong"));
+        QCOMPARE(t.pointers.CurrentSong().Index, -1);
+        QCOMPARE(t.pointers.CurrentSong().LongName, QStringLiteral("CurrentSong"));
         QVERIFY(t.shown.isEmpty());
         // A queued song beyond a catalogue that has shrunk since opens nothing.
-        TestSupport::SetCatalogue({{"A", "a1", "/m/a1.mp3"}, {"X", "x", "/m/x.mp3"}});
+        TestSupport::SetCatalogue(t.model, {{"A", "a1", "/m/a1.mp3"}, {"X", "x", "/m/x.mp3"}});
         t.queue({1});
-        TestSupport::SetCatalogue({{"A", "a1", "/m/a1.mp3"}});
+        TestSupport::SetCatalogue(t.model, {{"A", "a1", "/m/a1.mp3"}});
         t.control.Play();
-        t.queueActive = true;
+        t.model.options.SetSongQueueActive(true);
         t.control.Next();
         QCOMPARE(t.player.opened, QStringList{"/m/a1.mp3"});
     }
@@ -128,7 +120,7 @@ private slots:
         t.duringRound = [&](int round) {
             if (round == 3) {
                 t.player.readyOnOpen = 4;
-                SelectedSong = {Songs.at(2).LongName, 2};
+                t.model.pointers.SetSelectedSong({t.model.catalogue.Songs().at(2).LongName, 2});
                 t.control.Play();
             }
         };
@@ -136,7 +128,7 @@ private slots:
         QCOMPARE(t.rounds, 3);
         QCOMPARE(t.player.opened, (QStringList{"/m/a1.mp3", "/m/b1.mp3"}));
         QCOMPARE(t.shown, QStringLiteral("B - b1"));
-        QCOMPARE(CurrentSong.Index, 2);
+        QCOMPARE(t.pointers.CurrentSong().Index, 2);
     }
 
     void aSongThatEndsWhileItLoadsMovesOnOnce()
@@ -161,35 +153,38 @@ private slots:
     void queueEntriesAndRowsChangeInStepAndItsHeadPlaysUntilThePlayerMovesOn()
     {
         Transport t;
-        QCOMPARE(Qlist.at(0).Index, StartSentinelIndex);
+        SongQueue &queue = t.model.queue;
+        QCOMPARE(queue.Qlist().at(0).Index, StartSentinelIndex);
         t.queue({0, 1, 2, 3});
-        RemoveFromQueue(1);
-        RemoveFromQueue(7);
-        SwapQueueEntries(1);
+        queue.Remove(1);
+        queue.Remove(7);
+        queue.Swap(1);
         // Only spaces are trimmed, from the row texts as from the chosen song's path.
-        QCOMPARE(t.rows, (QStringList{"A - a1", "C\t - c1", "B - b1"}));
-        SelectSong(3);
-        SelectSong(4); // beyond the catalogue: nothing is chosen
-        QCOMPARE(SelectedSong.LongName, QStringLiteral("/m/c1.mp3\t"));
-        QCOMPARE(Qlist.at(1).Index, 3);
-        EmptyQueue();
-        QCOMPARE(Qlist.at(0).Index, EmptiedSentinelIndex);
+        QCOMPARE(t.rows(), (QStringList{"A - a1", "C\t - c1", "B - b1"}));
+        SelectSong(t.model, 3);
+        SelectSong(t.model, 4); // beyond the catalogue: nothing is chosen
+        QCOMPARE(t.pointers.SelectedSong().LongName, QStringLiteral("/m/c1.mp3\t"));
+        QCOMPARE(queue.Qlist().at(1).Index, 3);
+        queue.Empty();
+        QCOMPARE(queue.Qlist().at(0).Index, EmptiedSentinelIndex);
         t.queue({2, 1});
-        QCOMPARE(Qlist.at(0).LongName, QStringLiteral("/m/b1.mp3"));
-        t.queueActive = true;
+        QCOMPARE(queue.Qlist().at(0).LongName, QStringLiteral("/m/b1.mp3"));
+        t.model.options.SetSongQueueActive(true);
         t.control.Play();
-        QCOMPARE(QCount, 2);
+        QCOMPARE(queue.QCount(), 2);
         t.control.EndOfStream();
         QCOMPARE(t.player.opened, (QStringList{"/m/b1.mp3", "/m/a2.mp3"}));
-        QCOMPARE(t.rows, QStringList{"A - a2"});
+        QCOMPARE(t.rows(), QStringList{"A - a2"});
         t.control.EndOfStream();
-        QCOMPARE(t.rows, QStringList{});
+        QCOMPARE(t.rows(), QStringList{});
         // The song after the last queued one comes in order.
         QCOMPARE(t.player.opened.last(), QStringLiteral("/m/b1.mp3"));
-        TestSupport::CapturedMessages messages;
-        QCount = 32767;
-        QVERIFY(!Enqueue({Songs.at(0).LongName, 0}));
+        TestSupport::CapturedMessages messages(t.model.screen);
+        while (queue.QCount() < 32767)
+            t.queue({0});
+        QVERIFY(!QueueSong(t.model, {t.model.catalogue.Songs().at(0).LongName, 0}));
         QCOMPARE(messages.texts.size(), 1);
+        QCOMPARE(queue.QCount(), 32767);
     }
 
     void timeTextsAndVolumes()

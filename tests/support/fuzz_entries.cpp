@@ -1,7 +1,6 @@
 #include "support/fuzz_entries.h"
 
 #include "core/catalogue/tags.h"
-#include "core/state/globals.h"
 #include "core/storage/playlist.h"
 #include "core/storage/settings.h"
 #include "platform/app_dir.h"
@@ -35,9 +34,11 @@ void Playlist(const QByteArray &bytes)
     QBuffer file;
     file.setData(bytes);
     file.open(QIODevice::ReadOnly);
-    Functions::LoadPlaylist(file, Songs, LastSongIndex, SongCount);
-    if (SongCount < 0 || (SongCount > 0 && LastSongIndex != SongCount - 1) ||
-        Songs.size() < static_cast<std::size_t>(SongCount))
+    static std::vector<Song> songs;
+    static int16_t lastIndex = 0, count = 0;
+    static Screen::Surface screen;
+    Functions::LoadPlaylist(screen, file, songs, lastIndex, count);
+    if (count < 0 || (count > 0 && lastIndex != count - 1) || songs.size() < static_cast<std::size_t>(count))
         throw std::logic_error("the catalogue's counters disagree after a load");
 }
 
@@ -61,8 +62,9 @@ void Settings(const QByteArray &bytes)
     QBuffer file;
     file.setData(bytes);
     file.open(QIODevice::ReadOnly);
-    Functions::ReadSettings(&file);
-    if (SortBy.isEmpty() || CdDrive.isEmpty() || SongsStartDir.isEmpty() || FontSize == 0)
+    ::Settings settings;
+    Functions::ReadSettings(settings, &file);
+    if (settings.CdDrive().isEmpty() || settings.SongsStartDir().isEmpty() || settings.FontSize() == 0)
         throw std::logic_error("a setting was left without its default");
 }
 

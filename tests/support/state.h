@@ -1,8 +1,8 @@
 // The core's surroundings in tests: an application directory, a catalogue, recorded messages and view rebuilds.
 #pragma once
 
-#include "core/state/globals.h"
-#include "core/state/screen.h"
+#include "core/catalogue/view_modes.h"
+#include "core/state/model.h"
 #include "platform/app_dir.h"
 #include "support/song_files.h"
 
@@ -30,16 +30,24 @@ private:
     QTemporaryDir dir_;
 };
 
-// A catalogue of `count` songs by "Artist", "Song 0" at "/m/0.mp3" and so on; the
-// views are left as they were.
-inline void MakeCatalogue(int count)
+// Replaces the catalogue's records with `songs`, the first `count` of them counted.
+inline void SetSongs(Model &model, std::vector<Song> songs, int count)
 {
-    Songs.clear();
-    SongCount = 0;
-    LastSongIndex = 0;
+    Catalogue::Edit edit(model.catalogue);
+    edit.Songs() = std::move(songs);
+    edit.SongCount() = static_cast<int16_t>(count);
+    edit.LastSongIndex() = static_cast<int16_t>(count > 0 ? count - 1 : 0);
+}
+
+// A catalogue of `count` songs by "Band", "Song 0" at "/m/0.mp3" and so on; the
+// views are left as they were.
+inline void MakeCatalogue(Model &model, int count)
+{
+    std::vector<Song> songs;
     for (int i = 0; i < count; ++i)
-        AppendSong(Songs, LastSongIndex, SongCount) = {QStringLiteral("%1.mp3").arg(i), QStringLiteral("/m/%1.mp3").arg(i),
-                                                       0, QStringLiteral("Artist"), QStringLiteral("Song %1").arg(i)};
+        songs.push_back({QStringLiteral("%1.mp3").arg(i), QStringLiteral("/m/%1.mp3").arg(i), 0, QStringLiteral("Band"),
+                         QStringLiteral("Song %1").arg(i)});
+    SetSongs(model, std::move(songs), count);
 }
 
 struct TestSong {
@@ -47,41 +55,45 @@ struct TestSong {
 };
 
 // Replaces the catalogue with `songs` in this order (the file name is the end of
-// the path) and rebuilds the tree and the list in the form "AS".
-inline void SetCatalogue(std::initializer_list<TestSong> songs)
+// the path) and rebuilds the view of the mode.
+inline void SetCatalogue(Model &model, std::initializer_list<TestSong> songs)
 {
-    MakeCatalogue(0);
+    std::vector<Song> records;
     for (const TestSong &s : songs)
-        AppendSong(Songs, LastSongIndex, SongCount) = {s.path.section(QLatin1Char('/'), -1), s.path, 0, s.artist, s.name};
-    Screen::views().RebuildTree();
-    Screen::views().RefillList(QStringLiteral("AS"));
+        records.push_back({s.path.section(QLatin1Char('/'), -1), s.path, 0, s.artist, s.name});
+    SetSongs(model, std::move(records), static_cast<int>(songs.size()));
+    ShowArtistTree(model);
+    RebuildModeView(model);
 }
 
-// While alive, messages are recorded instead of shown.
+// While alive, messages on `screen` are recorded instead of shown.
 class CapturedMessages : public Screen::Messages {
 public:
-    CapturedMessages() : previous_(Screen::AttachMessages(this)) {}
-    ~CapturedMessages() override { Screen::AttachMessages(previous_); }
+    explicit CapturedMessages(Screen::Surface &screen) : screen_(screen), previous_(screen.Attach(this)) {}
+    ~CapturedMessages() override { screen_.Attach(previous_); }
     void Show(const QString &text) override { texts.append(text); }
 
     QStringList texts;
 
 private:
+    Screen::Surface &screen_;
     Screen::Messages *previous_;
 };
 
-// While alive, view rebuilds are recorded: "tree", "list AS", "show tree", "show list".
+// While alive, view rebuilds on `screen` are recorded: "tree", "list" and its rows
+// joined by "|", "show tree", "show list".
 class RecordedViews : public Screen::Views {
 public:
-    RecordedViews() : previous_(Screen::AttachViews(this)) {}
-    ~RecordedViews() override { Screen::AttachViews(previous_); }
-    void RebuildTree() override { calls.append(QStringLiteral("tree")); }
-    void RefillList(const QString &form) override { calls.append(QStringLiteral("list ") + form); }
+    explicit RecordedViews(Screen::Surface &screen) : screen_(screen), previous_(screen.Attach(this)) {}
+    ~RecordedViews() override { screen_.Attach(previous_); }
+    void RebuildTree(const std::vector<Functions::TreeNode> &) override { calls.append(QStringLiteral("tree")); }
+    void RefillList(const QStringList &rows) override { calls.append(QStringLiteral("list ") + rows.join('|')); }
     void ShowTree(bool tree) override { calls.append(tree ? QStringLiteral("show tree") : QStringLiteral("show list")); }
 
     QStringList calls;
 
 private:
+    Screen::Surface &screen_;
     Screen::Views *previous_;
 };
 

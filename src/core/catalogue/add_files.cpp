@@ -1,30 +1,37 @@
 #include "core/catalogue/add_files.h"
 
 #include "core/catalogue/tag_sort.h"
-#include "core/state/globals.h"
+#include "core/state/counter.h"
 #include "platform/regular_file.h"
 
 #include <QFileInfo>
 
-QStringList AddSongFiles(const QStringList &paths)
+QStringList AddSongFiles(Model &model, const QStringList &paths)
 {
+    ProgressReport progress(model.screen, QStringLiteral("Adding Files"), QStringLiteral("0"), QStringLiteral("0"));
     QStringList added;
     bool complete = true;
-    for (const QString &name : paths) {
-        const QFileInfo file(name);
-        const QString path = file.absoluteFilePath();
-        if (!Platform::IsReadableRegularFile(path))
-            continue;
-        try {
-            AppendSong(Songs, LastSongIndex, SongCount) = {file.fileName(), path, 0, QStringLiteral("Unknown"), file.fileName()};
-        } catch (const CounterOverflow &) {
-            complete = false;
-            break;
+    {
+        Catalogue::Edit edit(model.catalogue);
+        for (const QString &name : paths) {
+            const QFileInfo file(name);
+            const QString path = file.absoluteFilePath();
+            if (!Platform::IsReadableRegularFile(path))
+                continue;
+            try {
+                AppendSong(edit.Songs(), edit.LastSongIndex(), edit.SongCount()) = {
+                    file.fileName(), path, 0, QStringLiteral("Unknown"), file.fileName()};
+            } catch (const CounterOverflow &) {
+                complete = false;
+                break;
+            }
+            added << path;
+            const QString shown = QString::number(added.size());
+            progress.SetCounts(shown, shown);
         }
-        added << path;
     }
     if (added.isEmpty() && complete)
         return added;
-    FinishAddition(complete);
+    FinishAddition(model, complete);
     return added;
 }

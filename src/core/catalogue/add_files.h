@@ -1,9 +1,11 @@
 // Songs the user opens by name: from the command line or the desktop ("Open With").
 #pragma once
 
+#include "core/state/model.h"
+
 #include <QStringList>
 
 // Appends a song for each regular file among `paths`, as an addition does, then
-// tags, sorts and shows the catalogue. Returns the paths of the songs added, as the
-// catalogue holds them.
-QStringList AddSongFiles(const QStringList &paths);
+// tags, sorts and shows the catalogue, with progress shown. Returns the paths of the
+// songs added, as the catalogue holds them.
+QStringList AddSongFiles(Model &model, const QStringList &paths);

@@ -2,9 +2,14 @@
 
 #include "core/catalogue/scan.h"
 #include "core/catalogue/tag_sort.h"
-#include "core/state/globals.h"
 
-void AddDirectorySongs(const QString &startDir)
+void AddDirectorySongs(Model &model, const QString &startDir)
 {
-    FinishAddition(Functions::WalkDirectories(startDir, Songs, LastSongIndex, SongCount));
+    ProgressReport progress(model.screen, QStringLiteral("Adding Files"), QStringLiteral("0"), QStringLiteral("0"));
+    bool complete = true;
+    {
+        Catalogue::Edit edit(model.catalogue);
+        complete = Functions::WalkDirectories(model.screen, startDir, edit.Songs(), edit.LastSongIndex(), edit.SongCount());
+    }
+    FinishAddition(model, complete);
 }

@@ -1,12 +1,10 @@
 #include "core/catalogue/artist_tree.h"
 
-#include "core/state/screen.h"
 #include "platform/failure.h"
 
 #include <QHash>
 #include <QStringList>
 #include <algorithm>
-#include <utility>
 
 namespace Functions {
 
@@ -61,37 +59,36 @@ private:
 
 QString SongKey(int index) { return QStringLiteral("Key") + QString::number(index); }
 
-std::vector<TreeNode> BuildArtistTree(const std::vector<Song> &songs, int16_t lastIndex, int16_t count)
+ArtistTree BuildArtistTree(const std::vector<Song> &songs, int16_t lastIndex, int16_t count)
 {
-    std::vector<TreeNode> nodes;
+    ArtistTree tree;
     if (count == 0)
-        return nodes;
+        return tree;
     const int last = std::min<int>(lastIndex, static_cast<int>(songs.size()) - 1);
-    nodes.reserve(static_cast<std::size_t>(last) * 2 + 2);
-    Builder tree(nodes, static_cast<std::size_t>(last) + 2);
-    bool reported = false;
+    tree.nodes.reserve(static_cast<std::size_t>(last) * 2 + 2);
+    Builder builder(tree.nodes, static_cast<std::size_t>(last) + 2);
     const auto refused = [&](int i) {
-        if (!std::exchange(reported, true))
-            ShowMessage(Diagnostic(songs[static_cast<std::size_t>(i)], i));
+        if (tree.diagnostic.isEmpty())
+            tree.diagnostic = Diagnostic(songs[static_cast<std::size_t>(i)], i);
     };
 
     bool taken = false;
-    tree.AddArtist(RootKey, QStringLiteral("Artists"), taken);
+    builder.AddArtist(RootKey, QStringLiteral("Artists"), taken);
     const QString *current = &songs.front().Artist;
-    int artist = tree.AddArtist(*current, *current, taken);
+    int artist = builder.AddArtist(*current, *current, taken);
     if (taken)
         refused(0);
     for (int i = 0; i <= last; ++i) {
         const Song &song = songs[static_cast<std::size_t>(i)];
         if (song.Artist != *current) {
             current = &song.Artist;
-            artist = tree.AddArtist(*current, *current, taken);
+            artist = builder.AddArtist(*current, *current, taken);
             if (taken)
                 refused(i);
         }
-        tree.AddSong(artist, i, song.SongName);
+        builder.AddSong(artist, i, song.SongName);
     }
-    return nodes;
+    return tree;
 }
 
 } // namespace Functions

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/state/song.h"
+#include "core/state/tree_node.h"
 
 #include <QString>
 #include <cstdint>
@@ -10,11 +11,10 @@
 
 namespace Functions {
 
-struct TreeNode {
-    int parent;   // the parent's place in the list; -1 for the root
-    QString key;  // "Artist" for the root, the artist text; a song's key is SongKey(song)
-    QString text;
-    int song;     // the song's index for a song node, -1 otherwise
+struct ArtistTree {
+    std::vector<TreeNode> nodes;
+    // The diagnostic of the build's first refused key; empty when none was refused.
+    QString diagnostic;
 };
 
 // Key of the tree node of song `index`.
@@ -23,8 +23,8 @@ QString SongKey(int index);
 // The nodes of songs 0..lastIndex in the order they are added, each after its
 // parent; the root first. Empty for an empty catalogue. An artist node whose key is
 // taken (by an earlier run of the artist, or by the root for an artist named
-// "Artist") is not added: the first such failure of a build is shown in a diagnostic
-// message, and the run's songs join the node that has the key.
-std::vector<TreeNode> BuildArtistTree(const std::vector<Song> &songs, int16_t lastIndex, int16_t count);
+// "Artist") is not added: the first such failure of a build gives the diagnostic,
+// and the run's songs join the node that has the key.
+ArtistTree BuildArtistTree(const std::vector<Song> &songs, int16_t lastIndex, int16_t count);
 
 } // namespace Functions

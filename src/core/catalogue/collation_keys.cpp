@@ -1,13 +1,10 @@
 #include "core/catalogue/collation_keys.h"
 
-#include "core/catalogue/key_form.h"
-
 #include <QCollator>
 #include <QLocale>
 #include <algorithm>
 #include <array>
 #include <numeric>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -52,11 +49,8 @@ void AppendFolded(std::u32string &out, QStringView text)
 }
 } // namespace
 
-CollationKeys::CollationKeys(const std::vector<Song> &songs, int lo, int hi, const QString &sortKey) : lo_(lo)
+CollationKeys::CollationKeys(const std::vector<Song> &songs, int lo, int hi, KeyForm form) : lo_(lo)
 {
-    const std::optional<KeyForm> form = KeyFormOf(sortKey);
-    if (!form)
-        return;
     QCollator collator{QLocale()};
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     // Punctuation and spaces count: "A Z" sorts before "AB A".
@@ -76,7 +70,7 @@ CollationKeys::CollationKeys(const std::vector<Song> &songs, int lo, int hi, con
         keys.reserve(size);
     }
     for (int i = lo; i <= hi; ++i) {
-        const auto parts = KeyParts(songs.at(static_cast<std::size_t>(i)), *form);
+        const auto parts = KeyParts(songs.at(static_cast<std::size_t>(i)), form);
         if (folded) {
             const std::size_t start = foldedTexts.size();
             for (const QStringView part : parts)
@@ -116,7 +110,7 @@ CollationKeys::CollationKeys(const std::vector<Song> &songs, int lo, int hi, con
 
 bool CollationKeys::Greater(int j, int i) const
 {
-    return !ranks_.empty() && ranks_[static_cast<std::size_t>(j - lo_)] > ranks_[static_cast<std::size_t>(i - lo_)];
+    return ranks_[static_cast<std::size_t>(j - lo_)] > ranks_[static_cast<std::size_t>(i - lo_)];
 }
 
 bool CollationKeys::InOrder() const
@@ -126,8 +120,7 @@ bool CollationKeys::InOrder() const
 
 void CollationKeys::Exchange(int j, int i)
 {
-    if (!ranks_.empty())
-        std::swap(ranks_[static_cast<std::size_t>(j - lo_)], ranks_[static_cast<std::size_t>(i - lo_)]);
+    std::swap(ranks_[static_cast<std::size_t>(j - lo_)], ranks_[static_cast<std::size_t>(i - lo_)]);
 }
 
 } // namespace Functions

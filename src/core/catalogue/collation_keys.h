@@ -2,18 +2,17 @@
 // letters. Each record's key is computed and ranked once; the rank moves with its record.
 #pragma once
 
+#include "core/catalogue/key_form.h"
 #include "core/state/song.h"
 
-#include <QString>
 #include <vector>
 
 namespace Functions {
 
 class CollationKeys {
 public:
-    // Keys of songs lo..hi for the sort key "AS", "SA" or "F"; any other sort key
-    // gives no keys, and then no record compares greater than another.
-    CollationKeys(const std::vector<Song> &songs, int lo, int hi, const QString &sortKey);
+    // Keys of songs lo..hi (lo <= hi) in the form `form`.
+    CollationKeys(const std::vector<Song> &songs, int lo, int hi, KeyForm form);
 
     // Whether the record at j compares greater than the record at i.
     bool Greater(int j, int i) const;

@@ -1,8 +1,8 @@
 // The breadth-first walk that adds music files to the catalogue.
 #include "core/catalogue/scan.h"
 
-#include "core/state/globals.h"
-#include "core/state/screen.h"
+#include "core/catalogue/view_modes.h"
+#include "core/state/counter.h"
 #include "platform/directory_listing.h"
 
 #include <QDir>
@@ -18,12 +18,13 @@ const QString Separator = QDir::separator();
 bool IsSongName(QByteArrayView name) { return name.endsWith("mp3"); }
 } // namespace
 
-bool WalkDirectories(const QString &startDir, std::vector<Song> &songs, int16_t &lastIndex, int16_t &count)
+bool WalkDirectories(Screen::Surface &screen, const QString &startDir, std::vector<Song> &songs, int16_t &lastIndex,
+                     int16_t &count)
 {
     const QString unknown = QStringLiteral("Unknown");
     std::deque<QString> queue{startDir.endsWith(Separator) ? startDir : startDir + Separator};
     std::unordered_set<Platform::DirectoryIdentity, Platform::DirectoryIdentityHash> walked;
-    ProgressReport progress(QStringLiteral("Adding Files"), QStringLiteral("0"), QStringLiteral("0"));
+    ProgressReport progress(screen, QStringLiteral("Adding Files"), QStringLiteral("0"), QStringLiteral("0"));
     int added = 0;
 
     while (!queue.empty()) {
@@ -63,16 +64,21 @@ bool WalkDirectories(const QString &startDir, std::vector<Song> &songs, int16_t 
     return true;
 }
 
-void FinishScan(bool complete)
+void FinishScan(Model &model, bool complete)
 {
-    Screen::views().RebuildTree();
+    ShowArtistTree(model);
     if (!complete)
-        ShowMessage(QStringLiteral("The catalogue is full: it holds 32,767 songs, and no more were added."));
+        model.screen.ShowMessage(QStringLiteral("The catalogue is full: it holds 32,767 songs, and no more were added."));
 }
 
-void ScanDirectories(const QString &startDir, std::vector<Song> &songs, int16_t &lastIndex, int16_t &count)
+void ScanDirectories(Model &model, const QString &startDir)
 {
-    FinishScan(WalkDirectories(startDir, songs, lastIndex, count));
+    bool complete = true;
+    {
+        Catalogue::Edit edit(model.catalogue);
+        complete = WalkDirectories(model.screen, startDir, edit.Songs(), edit.LastSongIndex(), edit.SongCount());
+    }
+    FinishScan(model, complete);
 }
 
 } // namespace Functions

@@ -1,7 +1,7 @@
 // Adding the music files of a directory tree to the catalogue.
 #pragma once
 
-#include "core/state/song.h"
+#include "core/state/model.h"
 
 #include <QString>
 #include <cstdint>
@@ -10,16 +10,17 @@
 namespace Functions {
 
 // Walks `startDir` and everything below it breadth-first and appends a song for
-// every file whose name ends in "mp3", untagged, then has the artist tree rebuilt.
+// every file whose name ends in "mp3", untagged, with progress shown on `screen`.
 // Each directory is walked once however many links lead to it; directories and
-// entries that cannot be read are passed over; a full catalogue ends the walk
-// with one message.
-void ScanDirectories(const QString &startDir, std::vector<Song> &songs, int16_t &lastIndex, int16_t &count);
+// entries that cannot be read are passed over. Returns false when the catalogue
+// filled up before the walk ended.
+bool WalkDirectories(Screen::Surface &screen, const QString &startDir, std::vector<Song> &songs, int16_t &lastIndex,
+                     int16_t &count);
 
-// ScanDirectories in two steps: the walk, which returns false when the catalogue
-// filled up before it ended...
-bool WalkDirectories(const QString &startDir, std::vector<Song> &songs, int16_t &lastIndex, int16_t &count);
-// ...and what follows it: the tree rebuilt and, after an incomplete walk, the message.
-void FinishScan(bool complete);
+// What follows a walk: the tree rebuilt and, after an incomplete walk, one message.
+void FinishScan(Model &model, bool complete);
+
+// The walk into the model's catalogue, then FinishScan.
+void ScanDirectories(Model &model, const QString &startDir);
 
 } // namespace Functions

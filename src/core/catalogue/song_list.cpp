@@ -1,6 +1,5 @@
 #include "core/catalogue/song_list.h"
 
-#include "core/catalogue/key_form.h"
 #include "core/state/trim_spaces.h"
 
 #include <QStringBuilder>
@@ -24,17 +23,14 @@ QString RowText(const Song &song, KeyForm form)
 }
 } // namespace
 
-QStringList SongListRows(const std::vector<Song> &songs, int16_t lastIndex, int16_t count, const QString &form)
+QStringList SongListRows(const std::vector<Song> &songs, int16_t lastIndex, int16_t count, KeyForm form)
 {
-    const std::optional<KeyForm> rowForm = KeyFormOf(form);
-    if (!rowForm)
-        return {};
     QStringList rows;
     if (count == 0)
         return rows;
     rows.reserve(lastIndex + 1);
     for (int i = 0; i <= lastIndex; ++i)
-        rows.append(RowText(songs.at(static_cast<std::size_t>(i)), *rowForm));
+        rows.append(RowText(songs.at(static_cast<std::size_t>(i)), form));
     return rows;
 }
 

@@ -1,6 +1,7 @@
-// The song list's rows: one per song, in catalogue order, in the forms "AS", "SA" or "F".
+// The song list's rows: one per song, in catalogue order, in one of the key forms.
 #pragma once
 
+#include "core/catalogue/key_form.h"
 #include "core/state/song.h"
 
 #include <QStringList>
@@ -9,8 +10,7 @@
 
 namespace Functions {
 
-// The row texts of songs 0..lastIndex in `form`; none for an empty catalogue or a
-// form other than "AS", "SA" and "F".
-QStringList SongListRows(const std::vector<Song> &songs, int16_t lastIndex, int16_t count, const QString &form);
+// The row texts of songs 0..lastIndex in `form`; none for an empty catalogue.
+QStringList SongListRows(const std::vector<Song> &songs, int16_t lastIndex, int16_t count, KeyForm form);
 
 } // namespace Functions

@@ -4,19 +4,18 @@
 
 #include "core/catalogue/collation_keys.h"
 #include "core/state/number_text.h"
-#include "core/state/screen.h"
 
 #include <numeric>
 #include <utility>
 
 namespace Functions {
 
-void SortSongs(int16_t lo, int16_t hi, std::vector<Song> &songs, const QString &key)
+void SortSongs(Screen::Surface &screen, int16_t lo, int16_t hi, std::vector<Song> &songs, KeyForm form)
 {
     if (hi == lo)
         return;
-    ProgressReport progress(QStringLiteral("Sorting"), QStringLiteral("0"), GroupedNumber(hi));
-    CollationKeys keys(songs, lo, hi, key);
+    ProgressReport progress(screen, QStringLiteral("Sorting"), QStringLiteral("0"), GroupedNumber(hi));
+    CollationKeys keys(songs, lo, hi, form);
     // No pass would exchange anything in a range already in order, as after a
     // start-up playlist saved in this order.
     if (keys.InOrder())

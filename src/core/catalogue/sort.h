@@ -1,16 +1,17 @@
-// Sorting the catalogue by one of the keys "AS", "SA" or "F".
+// Sorting the catalogue in one of the key forms.
 #pragma once
 
+#include "core/catalogue/key_form.h"
+#include "core/state/screen.h"
 #include "core/state/song.h"
 
-#include <QString>
 #include <cstdint>
 #include <vector>
 
 namespace Functions {
 
-// Orders songs lo..hi by the key "AS", "SA" or "F" (case-insensitive, in the
-// user's locale), with progress shown; a range of one song is left alone.
-void SortSongs(int16_t lo, int16_t hi, std::vector<Song> &songs, const QString &key);
+// Orders songs lo..hi by their keys in `form` (case-insensitive, in the user's
+// locale), with progress shown on `screen`; a range of one song is left alone.
+void SortSongs(Screen::Surface &screen, int16_t lo, int16_t hi, std::vector<Song> &songs, KeyForm form);
 
 } // namespace Functions

@@ -4,32 +4,34 @@
 #include "core/catalogue/sort.h"
 #include "core/catalogue/tags.h"
 #include "core/catalogue/view_modes.h"
-#include "core/state/globals.h"
 
 namespace {
 // TagSort with the tags already being read by `tags`, started on the catalogue as it is.
-void TagSort(Functions::TagPass &tags)
+void TagSort(Model &model, Functions::TagPass &tags)
 {
-    if (SongCount == 0)
+    if (model.catalogue.SongCount() == 0)
         return;
-    tags.Finish(Songs);
-    Functions::SortSongs(0, LastSongIndex, Songs, QStringLiteral("AS"));
-    RebuildModeView();
+    {
+        Catalogue::Edit edit(model.catalogue);
+        tags.Finish(model.screen, edit.Songs());
+        Functions::SortSongs(model.screen, 0, edit.LastSongIndex(), edit.Songs(), Functions::KeyForm::ArtistSong);
+    }
+    RebuildModeView(model);
 }
 } // namespace
 
-void TagSort()
+void TagSort(Model &model)
 {
-    Functions::TagPass tags(Songs, LastSongIndex, SongCount);
-    TagSort(tags);
+    Functions::TagPass tags(model.catalogue.Songs(), model.catalogue.LastSongIndex(), model.catalogue.SongCount());
+    TagSort(model, tags);
 }
 
-void FinishAddition(bool complete)
+void FinishAddition(Model &model, bool complete)
 {
     // The tags are read on worker threads while this thread rebuilds the tree: the
-    // workers only read the paths and fill a table of their own, so the tree still
-    // shows the songs as the addition left them.
-    Functions::TagPass tags(Songs, LastSongIndex, SongCount);
-    Functions::FinishScan(complete);
-    TagSort(tags);
+    // workers read their own copy of the paths and fill a table of their own, so the
+    // tree still shows the songs as the addition left them.
+    Functions::TagPass tags(model.catalogue.Songs(), model.catalogue.LastSongIndex(), model.catalogue.SongCount());
+    Functions::FinishScan(model, complete);
+    TagSort(model, tags);
 }

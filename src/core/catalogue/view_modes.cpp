@@ -1,53 +1,76 @@
 #include "core/catalogue/view_modes.h"
 
+#include "core/catalogue/artist_tree.h"
+#include "core/catalogue/song_list.h"
 #include "core/catalogue/sort.h"
-#include "core/state/globals.h"
-#include "core/state/screen.h"
 
 #include <array>
+
+using Functions::KeyForm;
 
 namespace {
 const std::array<ViewMode, 4> &Modes()
 {
     static const std::array<ViewMode, 4> table{{
-        {QStringLiteral("TAS"), QStringLiteral("AS"), QString()},
-        {QStringLiteral("LAS"), QStringLiteral("AS"), QStringLiteral("AS")},
-        {QStringLiteral("LSA"), QStringLiteral("SA"), QStringLiteral("SA")},
-        {QStringLiteral("LF"), QStringLiteral("F"), QStringLiteral("F")},
+        {SortMode::TreeArtistSong, QStringLiteral("TAS"), KeyForm::ArtistSong, std::nullopt},
+        {SortMode::ListArtistSong, QStringLiteral("LAS"), KeyForm::ArtistSong, KeyForm::ArtistSong},
+        {SortMode::ListSongArtist, QStringLiteral("LSA"), KeyForm::SongArtist, KeyForm::SongArtist},
+        {SortMode::ListFileName, QStringLiteral("LF"), KeyForm::FileName, KeyForm::FileName},
     }};
     return table;
 }
 
-void Rebuild(const ViewMode &mode)
+void Rebuild(Model &model, const ViewMode &mode)
 {
-    if (mode.listForm.isEmpty())
-        Screen::views().RebuildTree();
-    else
-        Screen::views().RefillList(mode.listForm);
+    if (!mode.listForm) {
+        ShowArtistTree(model);
+        return;
+    }
+    const Catalogue &songs = model.catalogue;
+    model.screen.views().RefillList(
+        Functions::SongListRows(songs.Songs(), songs.LastSongIndex(), songs.SongCount(), *mode.listForm));
 }
 } // namespace
 
-const ViewMode *FindViewMode(const QString &code)
+const ViewMode &ViewModeOf(SortMode mode)
 {
-    for (const ViewMode &mode : Modes()) {
-        if (mode.code == code)
-            return &mode;
+    for (const ViewMode &entry : Modes()) {
+        if (entry.mode == mode)
+            return entry;
     }
-    return nullptr;
+    return Modes().front();
 }
 
-void RebuildModeView()
+std::optional<SortMode> SortModeOfCode(const QString &code)
 {
-    if (const ViewMode *mode = FindViewMode(SortBy))
-        Rebuild(*mode);
+    for (const ViewMode &entry : Modes()) {
+        if (entry.code == code)
+            return entry.mode;
+    }
+    return std::nullopt;
 }
 
-void ChooseViewMode(const ViewMode &mode)
+void ShowArtistTree(Model &model)
 {
-    SortBy = mode.code;
-    if (SongCount > 0) {
-        Functions::SortSongs(0, LastSongIndex, Songs, mode.sortKey);
-        Rebuild(mode);
+    const Catalogue &songs = model.catalogue;
+    const Functions::ArtistTree tree = Functions::BuildArtistTree(songs.Songs(), songs.LastSongIndex(), songs.SongCount());
+    if (!tree.diagnostic.isEmpty())
+        model.screen.ShowMessage(tree.diagnostic);
+    model.screen.views().RebuildTree(tree.nodes);
+}
+
+void RebuildModeView(Model &model) { Rebuild(model, ViewModeOf(model.settings.SortBy())); }
+
+void ChooseViewMode(Model &model, SortMode mode)
+{
+    model.settings.SetSortBy(mode);
+    const ViewMode &chosen = ViewModeOf(mode);
+    if (model.catalogue.SongCount() > 0) {
+        {
+            Catalogue::Edit edit(model.catalogue);
+            Functions::SortSongs(model.screen, 0, edit.LastSongIndex(), edit.Songs(), chosen.sortKey);
+        }
+        Rebuild(model, chosen);
     }
-    Screen::views().ShowTree(mode.listForm.isEmpty());
+    model.screen.views().ShowTree(!chosen.listForm);
 }

@@ -1,22 +1,31 @@
-// The view-and-sort modes: which view shows the catalogue, the key it is sorted
-// by and the form of the list rows.
+// The view-and-sort modes: which view shows the catalogue, the key form it is
+// sorted by and the form of the list rows; and the views rebuilt from the catalogue.
 #pragma once
 
+#include "core/catalogue/key_form.h"
+#include "core/state/model.h"
+
 #include <QString>
+#include <optional>
 
 struct ViewMode {
-    QString code;     // the value of SortBy
-    QString sortKey;  // the SortSongs key
-    QString listForm; // the form of the list rows; empty when the tree is shown
+    SortMode mode;
+    QString code;                     // the mode as Korvel.ini names it
+    Functions::KeyForm sortKey;
+    std::optional<Functions::KeyForm> listForm; // nothing when the tree is shown
 };
 
-// The mode of a SortBy code (compared exactly), or null for a code that names none.
-const ViewMode *FindViewMode(const QString &code);
+const ViewMode &ViewModeOf(SortMode mode);
+// The mode a code of Korvel.ini names (compared exactly); nothing for any other text.
+std::optional<SortMode> SortModeOfCode(const QString &code);
 
-// Rebuilds the view of the current mode from the catalogue; nothing for a SortBy
-// that names no mode.
-void RebuildModeView();
+// The artist tree of the whole catalogue on the screen, after the diagnostic of a
+// refused key when the build has one.
+void ShowArtistTree(Model &model);
 
-// Makes `mode` the current one: SortBy takes its code, a catalogue with songs is
-// sorted by its key and its view refilled, and its view shown instead of the other.
-void ChooseViewMode(const ViewMode &mode);
+// Rebuilds the view of the current mode from the catalogue.
+void RebuildModeView(Model &model);
+
+// Makes `mode` the current one: SortBy takes it, a catalogue with songs is sorted by
+// its key and its view refilled, and its view shown instead of the other.
+void ChooseViewMode(Model &model, SortMode mode);

@@ -2,8 +2,6 @@
 #include "core/playback/play_control.h"
 
 #include "core/catalogue/catalogue.h"
-#include "core/playback/queue.h"
-#include "core/state/globals.h"
 
 #include <random>
 
@@ -18,19 +16,23 @@ std::mt19937 &ShuffleGenerator()
 
 void PlayControl::NextSong()
 {
-    if (CurrentSong.Index > -1)
-        PreviousSong = CurrentSong;
+    SongPointers &pointers = model_.pointers;
+    const SongQueue &queue = model_.queue;
+    const Catalogue &catalogue = model_.catalogue;
+    if (pointers.CurrentSong().Index > -1)
+        pointers.SetPreviousSong(pointers.CurrentSong());
 
     // The head of the queue leaves it once the song after it is chosen.
-    if (Qlist.at(0).LongName == CurrentSong.LongName)
-        RemoveFromQueue(0);
+    if (queue.Qlist().at(0).LongName == pointers.CurrentSong().LongName)
+        model_.queue.Remove(0);
 
-    if (QCount >= 1 && screen_.SongQueueActive()) {
-        SelectedSong = Qlist.at(0);
-    } else if (screen_.ShuffleOn()) {
-        if (SongCount != 0)
-            SelectSong(std::uniform_int_distribution<int>(0, LastSongIndex)(ShuffleGenerator()));
-    } else if (SongCount != 0) {
-        SelectSong(SelectedSong.Index < 0 || CurrentSong.Index >= LastSongIndex ? 0 : CurrentSong.Index + 1);
+    if (queue.QCount() >= 1 && model_.options.SongQueueActive()) {
+        pointers.SetSelectedSong(queue.Qlist().at(0));
+    } else if (model_.options.Shuffle()) {
+        if (catalogue.SongCount() != 0)
+            SelectSong(model_, std::uniform_int_distribution<int>(0, catalogue.LastSongIndex())(ShuffleGenerator()));
+    } else if (catalogue.SongCount() != 0) {
+        const bool fromStart = pointers.SelectedSong().Index < 0 || pointers.CurrentSong().Index >= catalogue.LastSongIndex();
+        SelectSong(model_, fromStart ? 0 : pointers.CurrentSong().Index + 1);
     }
 }

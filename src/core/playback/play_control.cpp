@@ -1,14 +1,14 @@
 #include "core/playback/play_control.h"
 
+#include "core/catalogue/add_files.h"
 #include "core/catalogue/catalogue.h"
 #include "core/playback/volume.h"
 #include "core/state/describe_failure.h"
-#include "core/state/globals.h"
-#include "core/state/screen.h"
 #include "platform/media_player.h"
 
 #include <QLoggingCategory>
 #include <QTimer>
+#include <stdexcept>
 #include <utility>
 
 namespace {
@@ -16,8 +16,8 @@ Q_LOGGING_CATEGORY(transportLog, "korvel.transport")
 
 } // namespace
 
-PlayControl::PlayControl(MediaPlayer &player, TransportScreen &screen, LoadWait::Round round)
-    : player_(player), screen_(screen), wait_(std::move(round))
+PlayControl::PlayControl(Model &model, MediaPlayer &player, TransportScreen &screen, LoadWait::Round round)
+    : model_(model), player_(player), screen_(screen), wait_(std::move(round))
 {
 }
 
@@ -34,7 +34,7 @@ void PlayControl::Step(const char *name, F &&action)
 void PlayControl::Play()
 {
     Step("choosing a song", [this] {
-        if (screen_.SongQueueActive() || SelectedSong.Index == -1)
+        if (model_.options.SongQueueActive() || model_.pointers.SelectedSong().Index == -1)
             NextSong();
     });
     PlaySelected();
@@ -42,16 +42,25 @@ void PlayControl::Play()
 
 void PlayControl::PlaySelected()
 {
-    if (SelectedSong.LongName != CurrentSong.LongName) {
-        Step("opening the song", [this] { player_.Open(SongAt(SelectedSong.Index).LongName); });
-        wait_.Until(player_);
+    const SongPointers &pointers = model_.pointers;
+    const Catalogue &catalogue = model_.catalogue;
+    if (pointers.SelectedSong().LongName != pointers.CurrentSong().LongName) {
+        Step("opening the song", [&] { player_.Open(catalogue.SongAt(pointers.SelectedSong().Index).LongName); });
+        {
+            Screen::Work waiting(model_.screen);
+            wait_.Until(player_);
+        }
         Step("setting the volume", [this] { ApplyVolume(); });
-        Step("making it the current song", [] {
-            CurrentSong.Index = SelectedSong.Index;
-            CurrentSong.LongName = SongAt(SelectedSong.Index).LongName;
+        Step("making it the current song", [&] {
+            // The index is taken even when it names no song; the path then stays.
+            const int16_t index = pointers.SelectedSong().Index;
+            const bool held = catalogue.IsSong(index);
+            model_.pointers.SetCurrentSong({held ? catalogue.SongAt(index).LongName : pointers.CurrentSong().LongName, index});
+            if (!held)
+                throw std::out_of_range("song index outside the catalogue");
         });
-        Step("naming the current song", [this] {
-            const Song &song = SongAt(SelectedSong.Index);
+        Step("naming the current song", [&] {
+            const Song &song = catalogue.SongAt(pointers.SelectedSong().Index);
             screen_.ShowCurrentSong(song.Artist + QStringLiteral(" - ") + song.SongName);
         });
     } else {
@@ -90,6 +99,19 @@ void PlayControl::Stop()
     }
 }
 
+void PlayControl::Previous()
+{
+    if (SelectSong(model_, model_.catalogue.FindSong(model_.pointers.PreviousSong())))
+        PlaySelected();
+}
+
+void PlayControl::OpenFiles(const QStringList &paths)
+{
+    const QStringList added = AddSongFiles(model_, paths);
+    if (!added.isEmpty() && SelectSong(model_, model_.catalogue.FindSong({added.first(), -1})))
+        PlaySelected();
+}
+
 void PlayControl::EndOfStream()
 {
     // A song that ends before the play command waiting for it has made it the current
@@ -100,7 +122,7 @@ void PlayControl::EndOfStream()
         return;
     }
     // While a long operation changes the catalogue the next song waits for it to end.
-    if (ProgressReport::Running()) {
+    if (model_.screen.Reporting()) {
         QTimer::singleShot(LoadWait::RoundMs, &player_, [this, ended = player_.FileName()] {
             if (player_.FileName() == ended)
                 EndOfStream();
@@ -110,4 +132,4 @@ void PlayControl::EndOfStream()
     Next();
 }
 
-void PlayControl::ApplyVolume() { player_.SetVolume(OpenedFileVolume(screen_.VolumeSetting())); }
+void PlayControl::ApplyVolume() { player_.SetVolume(OpenedFileVolume(model_.options.Volume())); }

@@ -4,20 +4,17 @@
 #pragma once
 
 #include "core/playback/load_wait.h"
+#include "core/state/model.h"
 
 #include <QString>
+#include <QStringList>
 
 class MediaPlayer;
 
-// What the transport reads from the windows and shows in them.
+// What the transport shows in the windows.
 class TransportScreen {
 public:
     virtual ~TransportScreen() = default;
-    // The queue window's "Song Q Active".
-    virtual bool SongQueueActive() = 0;
-    virtual bool ShuffleOn() = 0;
-    // The volume slider, −100 to 0.
-    virtual int VolumeSetting() = 0;
     // The current song's "Artist - SongName" above the views.
     virtual void ShowCurrentSong(const QString &text) = 0;
     // Marks CurrentSong in the visible view; throws when the view has no place for it.
@@ -26,7 +23,8 @@ public:
 
 class PlayControl {
 public:
-    PlayControl(MediaPlayer &player, TransportScreen &screen, LoadWait::Round round = LoadWait::EventLoopRound);
+    PlayControl(Model &model, MediaPlayer &player, TransportScreen &screen,
+                LoadWait::Round round = LoadWait::EventLoopRound);
 
     // The Play button: opens the selected song, or resumes the current one.
     void Play();
@@ -37,6 +35,11 @@ public:
     void Next();
     void Pause();
     void Stop();
+    // The desktop's Previous: plays PreviousSong while the catalogue holds it.
+    void Previous();
+    // Files opened by name: added to the catalogue as an addition adds songs, and the
+    // first of them played.
+    void OpenFiles(const QStringList &paths);
     // The player reached the end of the file.
     void EndOfStream();
 
@@ -52,6 +55,7 @@ private:
     template <class F>
     void Step(const char *name, F &&action);
 
+    Model &model_;
     MediaPlayer &player_;
     TransportScreen &screen_;
     LoadWait wait_;

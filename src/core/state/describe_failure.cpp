@@ -1,6 +1,6 @@
 #include "core/state/describe_failure.h"
 
-#include "core/state/globals.h"
+#include "core/state/counter.h"
 #include "platform/failure.h"
 
 #include <new>

@@ -13,72 +13,69 @@ public:
     void Unload() override {}
 };
 
-class StandardError : public Messages {
-public:
-    void Show(const QString &text) override
-    {
-        std::fprintf(stderr, "%s\n", qPrintable(QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n'))));
-    }
-};
-
 class NoViews : public Views {
 public:
-    void RebuildTree() override {}
-    void RefillList(const QString &) override {}
+    void RebuildTree(const std::vector<Functions::TreeNode> &) override {}
+    void RefillList(const QStringList &) override {}
     void ShowTree(bool) override {}
 };
-
-Progress *attachedProgress = nullptr;
-Messages *attachedMessages = nullptr;
-Views *attachedViews = nullptr;
 } // namespace
 
-Progress *AttachProgress(Progress *progress) { return std::exchange(attachedProgress, progress); }
-Messages *AttachMessages(Messages *messages) { return std::exchange(attachedMessages, messages); }
-Views *AttachViews(Views *views) { return std::exchange(attachedViews, views); }
+Progress *Surface::Attach(Progress *progress) { return std::exchange(progress_, progress); }
+Messages *Surface::Attach(Messages *messages) { return std::exchange(messages_, messages); }
+Views *Surface::Attach(Views *views) { return std::exchange(views_, views); }
 
-Progress &progress()
+Progress &Surface::progress()
 {
     static NoProgress none;
-    return attachedProgress ? *attachedProgress : none;
+    return progress_ ? *progress_ : none;
 }
 
-Messages &messages()
-{
-    static StandardError standardError;
-    return attachedMessages ? *attachedMessages : standardError;
-}
-
-Views &views()
+Views &Surface::views()
 {
     static NoViews none;
-    return attachedViews ? *attachedViews : none;
+    return views_ ? *views_ : none;
+}
+
+void Surface::ShowMessage(const QString &text)
+{
+    if (!messages_) {
+        std::fprintf(stderr, "%s\n", qPrintable(QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n'))));
+        return;
+    }
+    // The box waits for the user: work held until it is answered.
+    Work box(*this);
+    messages_->Show(text);
+}
+
+Work::Work(Surface &surface) : surface_(surface) { ++surface_.busy_; }
+
+Work::~Work()
+{
+    if (--surface_.busy_ == 0)
+        emit surface_.idle();
 }
 
 } // namespace Screen
 
-namespace {
-int runningReports = 0;
-} // namespace
-
-ProgressReport::ProgressReport(const QString &activity, const QString &current, const QString &total) : total_(total)
+ProgressReport::ProgressReport(Screen::Surface &surface, const QString &activity, const QString &current,
+                               const QString &total)
+    : surface_(surface), work_(surface), total_(total)
 {
-    ++runningReports;
-    Screen::progress().Show(activity, current, total);
+    ++surface_.reports_;
+    surface_.progress().Show(activity, current, total);
 }
 
 ProgressReport::~ProgressReport()
 {
-    Screen::progress().Unload();
-    --runningReports;
+    if (--surface_.reports_ == 0)
+        surface_.progress().Unload();
 }
 
-bool ProgressReport::Running() { return runningReports > 0; }
-
-void ProgressReport::SetCurrent(const QString &text) { Screen::progress().SetCounts(text, total_); }
+void ProgressReport::SetCurrent(const QString &text) { surface_.progress().SetCounts(text, total_); }
 
 void ProgressReport::SetCounts(const QString &current, const QString &total)
 {
     total_ = total;
-    Screen::progress().SetCounts(current, total);
+    surface_.progress().SetCounts(current, total);
 }

@@ -1,10 +1,18 @@
 // What the core shows on the screen, through three small interfaces that the
-// windows implement and attach: the progress window, message boxes, and the views
-// that are rebuilt when the catalogue changes. With nothing attached the core runs
-// without a screen: progress and view changes go nowhere and messages to stderr.
+// windows implement and attach to the model's Surface: the progress window, message
+// boxes, and the views that are rebuilt when the catalogue changes. With nothing
+// attached the core runs without a screen: progress and views go nowhere and
+// messages to stderr.
 #pragma once
 
+#include "core/state/tree_node.h"
+
+#include <QObject>
 #include <QString>
+#include <QStringList>
+#include <vector>
+
+class ProgressReport;
 
 namespace Screen {
 
@@ -12,6 +20,7 @@ namespace Screen {
 class Progress {
 public:
     virtual ~Progress() = default;
+    // Shows the window, or gives the one shown its next activity word.
     virtual void Show(const QString &activity, const QString &current, const QString &total) = 0;
     // Both numbers at once, so that the window never shows one ahead of the other.
     virtual void SetCounts(const QString &current, const QString &total) = 0;
@@ -25,43 +34,73 @@ public:
     virtual void Show(const QString &text) = 0;
 };
 
-// The two views of the catalogue, rebuilt from it when it changes.
+// The two views of the catalogue.
 class Views {
 public:
     virtual ~Views() = default;
-    // The artist tree from the whole catalogue, then the song count.
-    virtual void RebuildTree() = 0;
-    // The song list in the display form "AS", "SA" or "F".
-    virtual void RefillList(const QString &form) = 0;
+    // The artist tree's nodes, the root first and each node after its parent.
+    virtual void RebuildTree(const std::vector<Functions::TreeNode> &nodes) = 0;
+    // The song list's rows, one per song in catalogue order.
+    virtual void RefillList(const QStringList &rows) = 0;
     // Shows the tree and hides the list, or the other way round.
     virtual void ShowTree(bool tree) = 0;
 };
 
-// Each attach returns what was attached before (null for nothing), so that it
-// can be put back.
-Progress *AttachProgress(Progress *progress);
-Messages *AttachMessages(Messages *messages);
-Views *AttachViews(Views *views);
+// The screen as the core reaches it, and whether work is under way: a long operation
+// with its progress window, the play command's wait, or a message box waiting for
+// the user. Commands from outside the windows wait until no work is under way.
+class Surface : public QObject {
+    Q_OBJECT
+public:
+    // Each attach returns what was attached before (null for nothing).
+    Progress *Attach(Progress *progress);
+    Messages *Attach(Messages *messages);
+    Views *Attach(Views *views);
 
-// What is attached, or a stand-in that shows nothing (messages go to stderr).
-Progress &progress();
-Messages &messages();
-Views &views();
+    Progress &progress();
+    Views &views();
+    // Shows a message box, or writes the text to stderr when none is attached.
+    void ShowMessage(const QString &text);
+
+    bool Busy() const { return busy_ > 0; }
+    // Whether a long operation shows its progress now; nothing may start a song then.
+    bool Reporting() const { return reports_ > 0; }
+
+signals:
+    // The last piece of work under way ended.
+    void idle();
+
+private:
+    friend class Work;
+    friend class ::ProgressReport;
+    Progress *progress_ = nullptr;
+    Messages *messages_ = nullptr;
+    Views *views_ = nullptr;
+    int busy_ = 0;
+    int reports_ = 0;
+};
+
+// A piece of work under way for as long as the object lives.
+class Work {
+public:
+    explicit Work(Surface &surface);
+    ~Work();
+    Work(const Work &) = delete;
+    Work &operator=(const Work &) = delete;
+
+private:
+    Surface &surface_;
+};
 
 } // namespace Screen
 
-// Shows a message box, or writes the text to stderr when no screen is attached.
-inline void ShowMessage(const QString &text) { Screen::messages().Show(text); }
-
-// One operation's use of the progress window: shown with its activity word and
-// start values while the object lives.
+// One operation's use of the progress window: its activity word and counts shown
+// while the object lives. Operations inside another give the window their own word
+// and counts; only the outermost shows and unloads the window.
 class ProgressReport {
 public:
-    ProgressReport(const QString &activity, const QString &current, const QString &total);
+    ProgressReport(Screen::Surface &surface, const QString &activity, const QString &current, const QString &total);
     ~ProgressReport();
-    // Whether a long operation shows its progress now. While one does, only the
-    // window system's drawing may interrupt it, and nothing may start a song.
-    static bool Running();
     ProgressReport(const ProgressReport &) = delete;
     ProgressReport &operator=(const ProgressReport &) = delete;
 
@@ -69,5 +108,7 @@ public:
     void SetCounts(const QString &current, const QString &total);
 
 private:
+    Screen::Surface &surface_;
+    Screen::Work work_;
     QString total_;
 };

@@ -1,8 +1,8 @@
 #include "core/storage/playlist.h"
 
-#include "core/state/globals.h"
+#include "core/state/catalogue.h"
+#include "core/state/counter.h"
 #include "core/state/number_text.h"
-#include "core/state/screen.h"
 #include "core/storage/field_reader.h"
 #include "core/storage/save_file.h"
 #include "platform/app_dir.h"
@@ -12,7 +12,7 @@
 
 namespace Functions {
 
-bool SavePlaylist(const QString &fileName, const std::vector<Song> &songs, int16_t lastIndex)
+bool SavePlaylist(Screen::Surface &screen, const QString &fileName, const std::vector<Song> &songs, int16_t lastIndex)
 {
     QByteArray text;
     text.reserve((lastIndex + 1) * 128);
@@ -27,21 +27,23 @@ bool SavePlaylist(const QString &fileName, const std::vector<Song> &songs, int16
         AppendQuotedField(text, song.ShortName);
         text += "\r\n";
     }
-    return WriteWholeFile(Platform::ApplicationFile(fileName), text);
+    return WriteWholeFile(screen, Platform::ApplicationFile(fileName), text);
 }
 
-void LoadPlaylist(const QString &path, std::vector<Song> &songs, int16_t &lastIndex, int16_t &count)
+void LoadPlaylist(Screen::Surface &screen, const QString &path, std::vector<Song> &songs, int16_t &lastIndex,
+                  int16_t &count)
 {
     QFile file;
     if (Platform::OpenRegularFile(file, path))
-        LoadPlaylist(file, songs, lastIndex, count);
+        LoadPlaylist(screen, file, songs, lastIndex, count);
 }
 
-void LoadPlaylist(QIODevice &file, std::vector<Song> &songs, int16_t &lastIndex, int16_t &count)
+void LoadPlaylist(Screen::Surface &screen, QIODevice &file, std::vector<Song> &songs, int16_t &lastIndex,
+                  int16_t &count)
 {
     FieldReader reader(file);
     count = 0;
-    ProgressReport progress(QStringLiteral("Loading Play List"), QStringLiteral("0"), GroupedNumber(lastIndex));
+    ProgressReport progress(screen, QStringLiteral("Loading Play List"), QStringLiteral("0"), GroupedNumber(lastIndex));
     try {
         while (!reader.AtEnd()) {
             Song &song = AppendSong(songs, lastIndex, count);

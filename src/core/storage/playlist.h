@@ -1,6 +1,7 @@
 // Playlist files: one song a line, four quoted fields (artist, song, path, file name).
 #pragma once
 
+#include "core/state/screen.h"
 #include "core/state/song.h"
 
 #include <QIODevice>
@@ -12,14 +13,16 @@ namespace Functions {
 
 // Writes songs 0..lastIndex to the named file of the application directory,
 // replacing it only once the whole file is written. On failure the old file stays
-// and the user is told; returns whether the file was written.
-bool SavePlaylist(const QString &fileName, const std::vector<Song> &songs, int16_t lastIndex);
+// and the user is told on `screen`; returns whether the file was written.
+bool SavePlaylist(Screen::Surface &screen, const QString &fileName, const std::vector<Song> &songs, int16_t lastIndex);
 
 // Replaces the catalogue with the songs of the file at `path`, with progress shown.
 // A file that cannot be opened, or that is no regular file (a pipe, a directory),
 // changes nothing; a read error or the 32,768th song ends the load with what was read.
-void LoadPlaylist(const QString &path, std::vector<Song> &songs, int16_t &lastIndex, int16_t &count);
+void LoadPlaylist(Screen::Surface &screen, const QString &path, std::vector<Song> &songs, int16_t &lastIndex,
+                  int16_t &count);
 // The same from a device open for reading.
-void LoadPlaylist(QIODevice &file, std::vector<Song> &songs, int16_t &lastIndex, int16_t &count);
+void LoadPlaylist(Screen::Surface &screen, QIODevice &file, std::vector<Song> &songs, int16_t &lastIndex,
+                  int16_t &count);
 
 } // namespace Functions

@@ -2,8 +2,6 @@
 
 #include "core/catalogue/artist_tree.h"
 #include "core/catalogue/view_modes.h"
-#include "core/state/globals.h"
-#include "core/state/screen.h"
 #include "core/storage/playlist.h"
 #include "core/storage/save_file.h"
 #include "platform/app_dir.h"
@@ -14,45 +12,54 @@ namespace Functions {
 
 namespace {
 QString SlotFileName(int16_t slot) { return QStringLiteral("playlist%1.txt").arg(slot); }
+
+void Load(Model &model, const QString &path)
+{
+    Catalogue::Edit edit(model.catalogue);
+    LoadPlaylist(model.screen, path, edit.Songs(), edit.LastSongIndex(), edit.SongCount());
+}
 } // namespace
 
-void SaveSlot(int16_t slot)
+void SaveSlot(Model &model, int16_t slot)
 {
-    if (SongCount == 0)
-        DeleteFileIfPresent(Platform::ApplicationFile(SlotFileName(slot)));
+    const Catalogue &songs = model.catalogue;
+    if (songs.SongCount() == 0)
+        DeleteFileIfPresent(model.screen, Platform::ApplicationFile(SlotFileName(slot)));
     else
-        SavePlaylist(SlotFileName(slot), Songs, LastSongIndex);
+        SavePlaylist(model.screen, SlotFileName(slot), songs.Songs(), songs.LastSongIndex());
 }
 
-void LoadSlot(int16_t slot)
+void LoadSlot(Model &model, int16_t slot)
 {
     const QString path = Platform::ApplicationFile(SlotFileName(slot));
     if (!QFileInfo(path).isFile()) {
-        ShowMessage(QStringLiteral("File ") + path + QStringLiteral("\rDoes Not exist, please Save a File"));
+        model.screen.ShowMessage(QStringLiteral("File ") + path + QStringLiteral("\rDoes Not exist, please Save a File"));
         return;
     }
-    LoadPlaylist(path, Songs, LastSongIndex, SongCount);
-    Screen::views().RebuildTree();
-    const ViewMode *mode = FindViewMode(SortBy);
-    if (mode && !mode->listForm.isEmpty())
-        Screen::views().RefillList(mode->listForm);
+    Load(model, path);
+    ShowArtistTree(model);
+    if (ViewModeOf(model.settings.SortBy()).listForm)
+        RebuildModeView(model);
 }
 
-void LoadStartupPlaylist()
+void LoadStartupPlaylist(Model &model)
 {
     const QString path = Platform::ApplicationFile(SlotFileName(0));
-    const ViewMode *mode = FindViewMode(SortBy);
+    const ViewMode &mode = ViewModeOf(model.settings.SortBy());
     if (QFileInfo::exists(path)) {
-        LoadPlaylist(path, Songs, LastSongIndex, SongCount);
-        if (!mode || !mode->listForm.isEmpty() || SongCount == 0)
-            Screen::views().RebuildTree();
-        // The tree of the file's order would be replaced by the sorted one before it
-        // is ever seen: only its plan is made, for the diagnostics it shows.
-        else
-            BuildArtistTree(Songs, LastSongIndex, SongCount);
+        Load(model, path);
+        const Catalogue &songs = model.catalogue;
+        if (mode.listForm || songs.SongCount() == 0) {
+            ShowArtistTree(model);
+        } else {
+            // The tree of the file's order would be replaced by the sorted one before
+            // it is ever seen: only its plan is made, for the diagnostic it shows.
+            const ArtistTree tree = BuildArtistTree(songs.Songs(), songs.LastSongIndex(), songs.SongCount());
+            if (!tree.diagnostic.isEmpty())
+                model.screen.ShowMessage(tree.diagnostic);
+        }
     }
-    if (mode)
-        ChooseViewMode(*mode);
+    ChooseViewMode(model, mode.mode);
 }
 
 } // namespace Functions

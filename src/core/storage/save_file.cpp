@@ -1,7 +1,5 @@
 #include "core/storage/save_file.h"
 
-#include "core/state/screen.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,13 +8,13 @@
 namespace Functions {
 
 namespace {
-void reportFailure(const QString &path, const QString &reason)
+void reportFailure(Screen::Surface &screen, const QString &path, const QString &reason)
 {
-    ShowMessage(QStringLiteral("File %1 could not be saved:\n%2").arg(QDir::toNativeSeparators(path), reason));
+    screen.ShowMessage(QStringLiteral("File %1 could not be saved:\n%2").arg(QDir::toNativeSeparators(path), reason));
 }
 } // namespace
 
-bool WriteWholeFile(const QString &path, const QByteArray &contents)
+bool WriteWholeFile(Screen::Surface &screen, const QString &path, const QByteArray &contents)
 {
     // The folder of the user's data is made by the first save.
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -24,7 +22,7 @@ bool WriteWholeFile(const QString &path, const QByteArray &contents)
     // the system names its reason, instead of being lost in a later flush.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        reportFailure(path, file.errorString());
+        reportFailure(screen, path, file.errorString());
         return false;
     }
     qint64 written = 0;
@@ -33,23 +31,23 @@ bool WriteWholeFile(const QString &path, const QByteArray &contents)
         if (n <= 0) {
             const QString reason = file.errorString();
             file.cancelWriting();
-            reportFailure(path, reason);
+            reportFailure(screen, path, reason);
             return false;
         }
         written += n;
     }
     if (!file.commit()) {
-        reportFailure(path, file.errorString());
+        reportFailure(screen, path, file.errorString());
         return false;
     }
     return true;
 }
 
-void DeleteFileIfPresent(const QString &path)
+void DeleteFileIfPresent(Screen::Surface &screen, const QString &path)
 {
     QFile file(path);
     if (file.exists() && !file.remove())
-        ShowMessage(QStringLiteral("File %1 could not be deleted:\n%2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        screen.ShowMessage(QStringLiteral("File %1 could not be deleted:\n%2").arg(QDir::toNativeSeparators(path), file.errorString()));
 }
 
 } // namespace Functions

@@ -1,6 +1,6 @@
 #include "core/storage/settings.h"
 
-#include "core/state/globals.h"
+#include "core/catalogue/view_modes.h"
 #include "core/state/number_text.h"
 #include "core/storage/field_reader.h"
 #include "core/storage/save_file.h"
@@ -24,68 +24,67 @@ int16_t FontSizeValue(const QString &text)
     return (value ? RoundHalfEvenInt16(*value) : std::nullopt).value_or(0);
 }
 
-void Store(const QString &key, const QString &value, SlotNames &names)
+// The four settings as the file gives them, before the defaults.
+struct Read {
+    QString sortBy;
+    QString cdDrive;
+    int16_t fontSize = 0;
+    QString songsStartDir;
+};
+
+void Store(const QString &key, const QString &value, Read &read, Settings &settings)
 {
     if (key == QLatin1String("SortBy"))
-        SortBy = value;
+        read.sortBy = value;
     else if (key == QLatin1String("CdDrive"))
-        CdDrive = value;
+        read.cdDrive = value;
     else if (key == QLatin1String("FontSize"))
-        FontSize = FontSizeValue(value);
+        read.fontSize = FontSizeValue(value);
     else if (key == QLatin1String("SongsStartDir"))
-        SongsStartDir = value;
+        read.songsStartDir = value;
     else if (key.size() == ListNameKey.size() + 1 && key.startsWith(ListNameKey)) {
         const int slot = key.back().unicode() - u'0';
         if (slot >= 0 && slot < QuickLoadSlots)
-            names[static_cast<std::size_t>(slot)] = value;
+            settings.SetSlotName(slot, value);
     }
 }
 
 QByteArray Line(const QString &key, const QByteArray &value) { return QuotedField(key) + ',' + value + "\r\n"; }
 } // namespace
 
-SlotNames ReadSettings()
+void ReadSettings(Settings &settings)
 {
     QFile file;
-    return ReadSettings(Platform::OpenRegularFile(file, Platform::ApplicationFile(SettingsFile)) ? &file : nullptr);
+    ReadSettings(settings, Platform::OpenRegularFile(file, Platform::ApplicationFile(SettingsFile)) ? &file : nullptr);
 }
 
-SlotNames ReadSettings(QIODevice *file)
+void ReadSettings(Settings &settings, QIODevice *file)
 {
-    SortBy.clear();
-    CdDrive.clear();
-    FontSize = 0;
-    SongsStartDir.clear();
-    SlotNames names;
+    Read read;
     if (file) {
         FieldReader reader(*file);
         QString key;
         QString value;
         while (!reader.AtEnd() && reader.Next(key) == FieldReader::Status::Ok &&
                reader.Next(value) == FieldReader::Status::Ok)
-            Store(key, value, names);
+            Store(key, value, read, settings);
     }
-
-    if (SortBy.isEmpty())
-        SortBy = QStringLiteral("TAS");
-    if (CdDrive.isEmpty())
-        CdDrive = Platform::DefaultCdDrive();
-    if (FontSize == 0)
-        FontSize = DefaultFontSize;
-    if (SongsStartDir.isEmpty())
-        SongsStartDir = Platform::DefaultSongsStartDir();
-    return names;
+    // A mode the file does not name, or names wrongly, is the tree's.
+    settings.SetSortBy(SortModeOfCode(read.sortBy).value_or(SortMode::TreeArtistSong));
+    settings.SetCdDrive(read.cdDrive.isEmpty() ? Platform::DefaultCdDrive() : read.cdDrive);
+    settings.SetFontSize(read.fontSize == 0 ? DefaultFontSize : read.fontSize);
+    settings.SetSongsStartDir(read.songsStartDir.isEmpty() ? Platform::DefaultSongsStartDir() : read.songsStartDir);
 }
 
-bool WriteSettings(const std::array<QString, QuickLoadSlots> &slotNames)
+bool WriteSettings(Screen::Surface &screen, const Settings &settings)
 {
-    QByteArray text = Line(QStringLiteral("SortBy"), QuotedField(SortBy)) +
-                      Line(QStringLiteral("CdDrive"), QuotedField(CdDrive)) +
-                      Line(QStringLiteral("FontSize"), QByteArray::number(FontSize)) +
-                      Line(QStringLiteral("SongsStartDir"), QuotedField(SongsStartDir));
+    QByteArray text = Line(QStringLiteral("SortBy"), QuotedField(ViewModeOf(settings.SortBy()).code)) +
+                      Line(QStringLiteral("CdDrive"), QuotedField(settings.CdDrive())) +
+                      Line(QStringLiteral("FontSize"), QByteArray::number(settings.FontSize())) +
+                      Line(QStringLiteral("SongsStartDir"), QuotedField(settings.SongsStartDir()));
     for (int i = 0; i < QuickLoadSlots; ++i)
-        text += Line(ListNameKey + QString::number(i), QuotedField(slotNames[static_cast<std::size_t>(i)]));
-    return WriteWholeFile(Platform::ApplicationFile(SettingsFile), text);
+        text += Line(ListNameKey + QString::number(i), QuotedField(settings.SlotName(i)));
+    return WriteWholeFile(screen, Platform::ApplicationFile(SettingsFile), text);
 }
 
 } // namespace Functions

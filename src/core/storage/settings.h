@@ -1,28 +1,22 @@
 // Korvel.ini: the view-and-sort mode, CD drive, font size, start directory and slot names.
 #pragma once
 
+#include "core/state/screen.h"
+#include "core/state/settings.h"
+
 #include <QIODevice>
-#include <QString>
-#include <array>
-#include <optional>
-
-constexpr int QuickLoadSlots = 6;
-
-// The slot names as a settings file gives them; a name the file does not hold
-// leaves the slot's name as the window shows it.
-using SlotNames = std::array<std::optional<QString>, QuickLoadSlots>;
 
 namespace Functions {
 
-// Reads Korvel.ini into SortBy, CdDrive, FontSize and SongsStartDir, each with its
-// default when the file lacks it (a missing file gives all four), and returns the
-// slot names it holds.
-SlotNames ReadSettings();
+// Reads Korvel.ini into `settings`: the mode, CD drive, font size and start
+// directory each with its default when the file lacks it (a missing file gives all
+// four), and the slot names the file holds; a slot the file does not name keeps its name.
+void ReadSettings(Settings &settings);
 // The same from a device open for reading; null stands for a missing file.
-SlotNames ReadSettings(QIODevice *file);
+void ReadSettings(Settings &settings, QIODevice *file);
 
-// Writes the ten lines of Korvel.ini from the four settings and `slotNames`;
-// on failure the old file stays and the user is told.
-bool WriteSettings(const std::array<QString, QuickLoadSlots> &slotNames);
+// Writes the ten lines of Korvel.ini from `settings`; on failure the old file stays
+// and the user is told on `screen`.
+bool WriteSettings(Screen::Surface &screen, const Settings &settings);
 
 } // namespace Functions

@@ -1,16 +1,11 @@
 #include "ui/desktop/mpris_player.h"
 
-#include "core/state/globals.h"
 #include "platform/media_player.h"
 #include "ui/desktop/mpris_root.h"
-#include "ui/main/main_window.h"
 
-#include <QCheckBox>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDir>
-#include <QSlider>
-#include <QTimer>
 #include <QUrl>
 #include <algorithm>
 #include <cmath>
@@ -19,26 +14,39 @@ namespace Desktop {
 
 namespace {
 constexpr double MicrosecondsPerSecond = 1e6;
+constexpr int VolumeTravel = PlayerOptions::LoudestVolume - PlayerOptions::QuietestVolume;
 const QString NoTrack = QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTrack");
 
 qlonglong Microseconds(double seconds) { return std::llround(seconds * MicrosecondsPerSecond); }
 } // namespace
 
-MprisPlayer::MprisPlayer(QObject *published, Main &window)
-    : QDBusAbstractAdaptor(published), window_(window), published_(ObservedProperties())
+MprisPlayer::MprisPlayer(QObject *published, const Jukebox &jukebox)
+    : QDBusAbstractAdaptor(published), jukebox_(jukebox)
 {
-    // The player's state and the volume slider report their changes; a new current
-    // song is reported by nothing, so the window's tick also compares what the bus
-    // last heard with the state now.
-    connect(window_.MediaPlayer1, &MediaPlayer::PlayStateChange, this, &MprisPlayer::PublishChanges);
-    connect(window_.Slider_vol, &QSlider::valueChanged, this, &MprisPlayer::PublishChanges);
-    connect(window_.chk_shuffle, &QCheckBox::toggled, this, &MprisPlayer::PublishChanges);
-    connect(window_.Timer1, &QTimer::timeout, this, &MprisPlayer::PublishChanges);
+    FindSongs();
+    published_ = ObservedProperties();
+    Model &model = jukebox_.model;
+    connect(&model.catalogue, &Catalogue::changed, this, &MprisPlayer::FindSongs);
+    connect(&model.pointers, &SongPointers::currentSongChanged, this, &MprisPlayer::FindSongs);
+    connect(&model.pointers, &SongPointers::previousSongChanged, this, &MprisPlayer::FindSongs);
+    connect(&model.options, &PlayerOptions::volumeChanged, this, &MprisPlayer::PublishChanges);
+    connect(&model.options, &PlayerOptions::shuffleChanged, this, &MprisPlayer::PublishChanges);
+    connect(&jukebox_.player, &MediaPlayer::PlayStateChange, this, &MprisPlayer::PublishChanges);
+    connect(&jukebox_.player, &MediaPlayer::DurationChange, this, &MprisPlayer::PublishChanges);
+}
+
+void MprisPlayer::FindSongs()
+{
+    const Catalogue &catalogue = jukebox_.model.catalogue;
+    currentIndex_ = catalogue.FindSong(jukebox_.model.pointers.CurrentSong());
+    current_ = currentIndex_ < 0 ? std::nullopt : std::optional<Song>(catalogue.SongAt(currentIndex_));
+    previousHeld_ = catalogue.FindSong(jukebox_.model.pointers.PreviousSong()) >= 0;
+    PublishChanges();
 }
 
 QString MprisPlayer::PlaybackStatus() const
 {
-    switch (window_.MediaPlayer1->PlayState()) {
+    switch (jukebox_.player.PlayState()) {
     case MediaPlayer::Playing:
         return QStringLiteral("Playing");
     case MediaPlayer::Paused:
@@ -50,98 +58,125 @@ QString MprisPlayer::PlaybackStatus() const
 
 QDBusObjectPath MprisPlayer::CurrentTrack() const
 {
-    return QDBusObjectPath(current_.Of(CurrentSong) ? QStringLiteral("/org/korvel/song/%1").arg(current_.Index()) : NoTrack);
+    return QDBusObjectPath(current_ ? QStringLiteral("/org/korvel/song/%1").arg(currentIndex_) : NoTrack);
 }
 
 QVariantMap MprisPlayer::Metadata() const
 {
     QVariantMap metadata{{QStringLiteral("mpris:trackid"), QVariant::fromValue(CurrentTrack())}};
-    const Song *song = current_.Of(CurrentSong);
-    if (!song)
+    if (!current_)
         return metadata;
-    metadata.insert(QStringLiteral("xesam:title"), song->SongName);
-    metadata.insert(QStringLiteral("xesam:artist"), QStringList{song->Artist});
-    metadata.insert(QStringLiteral("xesam:url"), QUrl::fromLocalFile(QDir::cleanPath(song->LongName)).toString());
-    const MediaPlayer &player = *window_.MediaPlayer1;
-    if (player.FileName() == song->LongName && player.Duration() > 0)
+    metadata.insert(QStringLiteral("xesam:title"), current_->SongName);
+    metadata.insert(QStringLiteral("xesam:artist"), QStringList{current_->Artist});
+    metadata.insert(QStringLiteral("xesam:url"), QUrl::fromLocalFile(QDir::cleanPath(current_->LongName)).toString());
+    const MediaPlayer &player = jukebox_.player;
+    if (player.FileName() == current_->LongName && player.Duration() > 0)
         metadata.insert(QStringLiteral("mpris:length"), Microseconds(player.Duration()));
     return metadata;
 }
 
 double MprisPlayer::Volume() const
 {
-    const QSlider &slider = *window_.Slider_vol;
-    return double(slider.value() - slider.minimum()) / (slider.maximum() - slider.minimum());
+    return double(jukebox_.model.options.Volume() - PlayerOptions::QuietestVolume) / VolumeTravel;
 }
 
 void MprisPlayer::SetVolume(double volume)
 {
-    QSlider &slider = *window_.Slider_vol;
-    slider.setValue(slider.minimum() + std::lround(std::clamp(volume, 0.0, 1.0) * (slider.maximum() - slider.minimum())));
+    const int value = PlayerOptions::QuietestVolume + static_cast<int>(std::lround(std::clamp(volume, 0.0, 1.0) * VolumeTravel));
+    Enter([this, value] { jukebox_.model.options.SetVolume(value); });
 }
 
-bool MprisPlayer::Shuffle() const { return window_.chk_shuffle->isChecked(); }
+bool MprisPlayer::Shuffle() const { return jukebox_.model.options.Shuffle(); }
 
-void MprisPlayer::SetShuffle(bool shuffle) { window_.chk_shuffle->setChecked(shuffle); }
+void MprisPlayer::SetShuffle(bool shuffle)
+{
+    Enter([this, shuffle] { jukebox_.model.options.SetShuffle(shuffle); });
+}
 
-qlonglong MprisPlayer::Position() const { return Microseconds(window_.MediaPlayer1->CurrentPosition()); }
+qlonglong MprisPlayer::Position() const { return Microseconds(jukebox_.player.CurrentPosition()); }
 
-bool MprisPlayer::CanGoNext() const { return SongCount > 0; }
+bool MprisPlayer::CanGoNext() const { return jukebox_.model.catalogue.SongCount() > 0; }
 
-bool MprisPlayer::CanGoPrevious() const { return previous_.Of(PreviousSong) != nullptr; }
+bool MprisPlayer::CanGoPrevious() const { return previousHeld_; }
 
-bool MprisPlayer::CanPlay() const { return SongCount > 0 || !window_.MediaPlayer1->FileName().isEmpty(); }
+bool MprisPlayer::CanPlay() const
+{
+    return jukebox_.model.catalogue.SongCount() > 0 || !jukebox_.player.FileName().isEmpty();
+}
 
-bool MprisPlayer::CanSeek() const { return window_.MediaPlayer1->Duration() > 0; }
+bool MprisPlayer::CanSeek() const { return jukebox_.player.Duration() > 0; }
 
-void MprisPlayer::Play() { window_.cmd_play_Click(); }
+void MprisPlayer::Enter(std::function<void()> command) { jukebox_.door.Enter(std::move(command)); }
 
-void MprisPlayer::Pause() { window_.cmd_pause_Click(); }
+void MprisPlayer::Play()
+{
+    Enter([this] { jukebox_.transport.Play(); });
+}
+
+void MprisPlayer::Pause()
+{
+    Enter([this] { jukebox_.transport.Pause(); });
+}
 
 void MprisPlayer::PlayPause()
 {
-    if (window_.MediaPlayer1->PlayState() == MediaPlayer::Playing)
-        window_.cmd_pause_Click();
-    else
-        window_.cmd_play_Click();
+    Enter([this] {
+        if (jukebox_.player.PlayState() == MediaPlayer::Playing)
+            jukebox_.transport.Pause();
+        else
+            jukebox_.transport.Play();
+    });
 }
 
-void MprisPlayer::Stop() { window_.cmd_stop_Click(); }
+void MprisPlayer::Stop()
+{
+    Enter([this] { jukebox_.transport.Stop(); });
+}
 
-void MprisPlayer::Next() { window_.cmd_next_Click(); }
+void MprisPlayer::Next()
+{
+    Enter([this] { jukebox_.transport.Next(); });
+}
 
-void MprisPlayer::Previous() { window_.PlayPreviousSong(); }
+void MprisPlayer::Previous()
+{
+    Enter([this] { jukebox_.transport.Previous(); });
+}
 
 void MprisPlayer::OpenUri(const QString &Uri)
 {
     const QUrl url(Uri);
     if (url.isLocalFile())
-        window_.OpenFiles({url.toLocalFile()});
+        Enter([this, path = url.toLocalFile()] { jukebox_.transport.OpenFiles({path}); });
 }
 
 void MprisPlayer::Seek(qlonglong Offset)
 {
-    if (CanSeek())
-        MoveTo(window_.MediaPlayer1->CurrentPosition() + Offset / MicrosecondsPerSecond);
+    Enter([this, Offset] {
+        if (CanSeek())
+            MoveTo(jukebox_.player.CurrentPosition() + Offset / MicrosecondsPerSecond);
+    });
 }
 
 void MprisPlayer::SetPosition(const QDBusObjectPath &TrackId, qlonglong Position)
 {
-    // A request meant for a song that is no longer current, or outside it, is ignored.
-    const double seconds = Position / MicrosecondsPerSecond;
-    if (CanSeek() && TrackId == CurrentTrack() && seconds >= 0 && seconds <= window_.MediaPlayer1->Duration())
-        MoveTo(seconds);
+    Enter([this, TrackId, Position] {
+        // A request meant for a song that is no longer current, or outside it, is ignored.
+        const double seconds = Position / MicrosecondsPerSecond;
+        if (CanSeek() && TrackId == CurrentTrack() && seconds >= 0 && seconds <= jukebox_.player.Duration())
+            MoveTo(seconds);
+    });
 }
 
 void MprisPlayer::MoveTo(double seconds)
 {
     // Past the end is where the next song begins.
-    if (seconds >= window_.MediaPlayer1->Duration()) {
-        window_.cmd_next_Click();
+    if (seconds >= jukebox_.player.Duration()) {
+        jukebox_.transport.Next();
         return;
     }
     seconds = std::max(seconds, 0.0);
-    window_.MediaPlayer1->SetCurrentPosition(seconds);
+    jukebox_.player.SetCurrentPosition(seconds);
     emit Seeked(Microseconds(seconds));
 }
 

@@ -1,14 +1,14 @@
-// org.mpris.MediaPlayer2.Player: the window's transport, its current song, position
-// and volume, for the desktop's player controls.
+// org.mpris.MediaPlayer2.Player: the transport, the current song, the position and
+// the player's options, for the desktop's player controls. It shows the model and
+// hears of its changes; every call and property write enters through the door.
 #pragma once
 
-#include "ui/desktop/remembered_song.h"
+#include "ui/desktop/player_controls.h"
 
 #include <QDBusAbstractAdaptor>
 #include <QDBusObjectPath>
 #include <QVariantMap>
-
-class Main;
+#include <optional>
 
 namespace Desktop {
 
@@ -30,14 +30,14 @@ class MprisPlayer : public QDBusAbstractAdaptor {
     Q_PROPERTY(bool CanSeek READ CanSeek)
     Q_PROPERTY(bool CanControl READ CanControl)
 public:
-    MprisPlayer(QObject *published, Main &window);
+    MprisPlayer(QObject *published, const Jukebox &jukebox);
 
     QString PlaybackStatus() const;
     QVariantMap Metadata() const;
-    // The volume slider's travel as 0.0 to 1.0.
+    // The volume's travel from the quietest to the loudest as 0.0 to 1.0.
     double Volume() const;
     void SetVolume(double volume);
-    // The window's Shuffle: a random song next rather than the following one.
+    // Shuffle: a random song next rather than the following one.
     bool Shuffle() const;
     void SetShuffle(bool shuffle);
     // Microseconds, as are all times on the bus.
@@ -70,12 +70,19 @@ private:
     QVariantMap ObservedProperties() const;
     // Sends PropertiesChanged with what differs from what the bus last heard.
     void PublishChanges();
+    // Looks the current and previous songs up in the catalogue again, then publishes.
+    void FindSongs();
     QDBusObjectPath CurrentTrack() const;
     void MoveTo(double seconds);
+    // Runs `command` through the door.
+    void Enter(std::function<void()> command);
 
-    Main &window_;
-    mutable RememberedSong current_;
-    mutable RememberedSong previous_;
+    Jukebox jukebox_;
+    // The current song's record and index as last looked up; nothing when the
+    // catalogue does not hold it.
+    std::optional<Song> current_;
+    int currentIndex_ = -1;
+    bool previousHeld_ = false;
     QVariantMap published_;
 };
 

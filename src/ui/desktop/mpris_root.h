@@ -4,7 +4,8 @@
 #include <QDBusAbstractAdaptor>
 #include <QStringList>
 
-class Main;
+class CommandDoor;
+class QWidget;
 
 namespace Desktop {
 
@@ -21,7 +22,7 @@ class MprisRoot : public QDBusAbstractAdaptor {
     Q_PROPERTY(QStringList SupportedUriSchemes READ SupportedUriSchemes)
     Q_PROPERTY(QStringList SupportedMimeTypes READ SupportedMimeTypes)
 public:
-    MprisRoot(QObject *published, Main &window);
+    MprisRoot(QObject *published, QWidget &window, CommandDoor &door);
 
     QString Identity() const { return QStringLiteral("Korvel"); }
     QString DesktopEntry() const { return QStringLiteral("korvel"); }
@@ -36,7 +37,8 @@ public slots:
     void Quit();
 
 private:
-    Main &window_;
+    QWidget &window_;
+    CommandDoor &door_;
 };
 
 } // namespace Desktop

@@ -2,11 +2,11 @@
 
 #include "ui/desktop/mpris_player.h"
 #include "ui/desktop/mpris_root.h"
-#include "ui/main/main_window.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusError>
+#include <QWidget>
 #include <cstdio>
 
 namespace Desktop {
@@ -20,16 +20,16 @@ void Complain(const QString &why)
 }
 } // namespace
 
-void OfferPlayerControls(Main &window)
+void OfferPlayerControls(const Jukebox &jukebox)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
         Complain(QStringLiteral("no session bus"));
         return;
     }
-    auto *published = new QObject(&window);
-    new MprisRoot(published, window);
-    new MprisPlayer(published, window);
+    auto *published = new QObject(&jukebox.window);
+    new MprisRoot(published, jukebox.window, jukebox.door);
+    new MprisPlayer(published, jukebox);
     if (!bus.registerObject(MprisObjectPath, published, QDBusConnection::ExportAdaptors)) {
         Complain(bus.lastError().message());
         return;

@@ -1,8 +1,6 @@
 // The buttons and menu items that open the other windows, and the CD button.
 #include "ui/main/main_window.h"
 
-#include "core/state/globals.h"
-#include "core/state/screen.h"
 #include "ui/windows/about_window.h"
 #include "ui/windows/add_songs_window.h"
 #include "ui/windows/options_window.h"
@@ -32,12 +30,12 @@ void Main::cmd_Cd_Click()
     // The add-songs window is used hidden: the CD's songs are added in one step.
     try {
         frm_addsongs &window = Window<frm_addsongs>();
-        if (window.SetDrive(CdDrive)) {
+        if (window.SetDrive(model_.settings.CdDrive())) {
             window.cmd_recursive_Click();
             return;
         }
     } catch (const std::exception &) {
         // Reported below, as a missing drive is.
     }
-    ShowMessage(QStringLiteral("Drive Not Avaialible"));
+    model_.screen.ShowMessage(QStringLiteral("Drive Not Avaialible"));
 }

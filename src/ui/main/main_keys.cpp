@@ -3,7 +3,6 @@
 
 #include "ui/kit/keyed_tree.h"
 
-#include <QCheckBox>
 #include <QKeyEvent>
 
 void Main::Form_KeyDown(QKeyEvent *event)
@@ -19,7 +18,7 @@ void Main::Form_KeyDown(QKeyEvent *event)
         break;
     case Qt::Key_Minus:
     case Qt::Key_Underscore:
-        chk_shuffle->setCheckState(chk_shuffle->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+        model_.options.SetShuffle(!model_.options.Shuffle());
         break;
     case Qt::Key_T:
         if (TreeView1->isVisible() && TreeView1->isEnabled())

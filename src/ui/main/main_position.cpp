@@ -24,7 +24,7 @@ void Main::Slider1_Change()
         MediaPlayer1->SetCurrentPosition(value);
 }
 
-void Main::Slider_vol_Change() { MediaPlayer1->SetVolume(SliderVolume(Slider_vol->value())); }
+void Main::Slider_vol_Change() { MediaPlayer1->SetVolume(SliderVolume(model_.options.Volume())); }
 
 void Main::MediaPlayer1_PlayStateChange(int, int)
 {

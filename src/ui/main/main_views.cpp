@@ -2,12 +2,9 @@
 // tree and the list; Expand, Collapse and Clear.
 #include "ui/main/main_window.h"
 
-#include "core/catalogue/artist_tree.h"
 #include "core/catalogue/catalogue.h"
-#include "core/catalogue/song_list.h"
 #include "core/playback/queue.h"
 #include "core/state/font_size.h"
-#include "core/state/globals.h"
 #include "ui/kit/busy_cursor.h"
 #include "ui/kit/key_codes.h"
 #include "ui/kit/keyed_tree.h"
@@ -40,21 +37,19 @@ void SetPointSize(QWidget *view, int points)
 }
 } // namespace
 
-void Main::RebuildTree()
+void Main::RebuildTree(const std::vector<Functions::TreeNode> &nodes)
 {
     {
         Kit::BusyCursor busy;
-        TreeView1->Fill(Functions::BuildArtistTree(Songs, LastSongIndex, SongCount));
+        TreeView1->Fill(nodes);
     }
     // The root opens on its artists; every artist stays closed.
     if (TreeView1->Count() > 1)
         TreeView1->EnsureVisible(TreeView1->NodeAt(1)->child(0));
-    UpdateSongTotals();
 }
 
-void Main::RefillList(const QString &form)
+void Main::RefillList(const QStringList &rows)
 {
-    const QStringList rows = Functions::SongListRows(Songs, LastSongIndex, SongCount, form);
     // One insertion costs a fraction of row-by-row adds.
     List1->clear();
     List1->addItems(rows);
@@ -66,7 +61,7 @@ void Main::ShowTree(bool tree)
     List1->setVisible(!tree);
 }
 
-void Main::UpdateSongTotals() { Label_TotalAllSongs->setText(SongTotalText(SongCount)); }
+void Main::UpdateSongTotals() { Label_TotalAllSongs->setText(SongTotalText(model_.catalogue.SongCount())); }
 
 void Main::SetViewFontSize(int points)
 {
@@ -77,15 +72,15 @@ void Main::SetViewFontSize(int points)
 
 void Main::PlayOrQueue()
 {
-    if (SongQueueActive())
-        Enqueue(SelectedSong);
+    if (model_.options.SongQueueActive())
+        QueueSong(model_, model_.pointers.SelectedSong());
     else
         cmd_play_Click();
 }
 
 void Main::TreeView1_DblClick()
 {
-    if (SelectSong(Kit::KeyedTree::SongIndex(TreeView1->SelectedItem())))
+    if (SelectSong(model_, Kit::KeyedTree::SongIndex(TreeView1->SelectedItem())))
         PlayOrQueue();
 }
 
@@ -97,11 +92,11 @@ void Main::TreeView1_KeyPress(int keyAscii)
         cmd_next_Click();
 }
 
-void Main::List1_Click() { SelectSong(Kit::SelectedRow(*List1)); }
+void Main::List1_Click() { SelectSong(model_, Kit::SelectedRow(*List1)); }
 
 void Main::List1_DblClick()
 {
-    if (SelectSong(Kit::SelectedRow(*List1)))
+    if (SelectSong(model_, Kit::SelectedRow(*List1)))
         PlayOrQueue();
 }
 
@@ -117,7 +112,7 @@ void Main::cmd_shrink_Click() { SetArtistNodesOpen(*TreeView1, false); }
 
 void Main::cmd_clear_Click()
 {
-    ClearCatalogue();
+    ClearCatalogue(model_);
     TreeView1->ClearNodes();
     List1->clear();
     UpdateSongTotals();

@@ -1,9 +1,11 @@
 // The main window's controls, menu, start-up and shutdown.
 #include "ui/main/main_window.h"
 
-#include "core/state/globals.h"
+#include "core/catalogue/catalogue.h"
+#include "core/playback/volume.h"
 #include "core/storage/quick_load.h"
 #include "core/storage/settings.h"
+#include "platform/drives.h"
 #include "platform/media_player.h"
 #include "ui/kit/design_controls.h"
 #include "ui/kit/key_codes.h"
@@ -11,8 +13,8 @@
 #include "ui/kit/look.h"
 #include "ui/kit/twips.h"
 #include "ui/kit/wrapping_button.h"
+#include "ui/windows/add_songs_window.h"
 #include "ui/windows/counter_progress.h"
-#include "ui/windows/settings_windows.h"
 #include "ui/windows/windows.h"
 
 #include <QAction>
@@ -36,37 +38,32 @@ using Kit::DesignFont;
 using Kit::FontFace;
 using Kit::TwipRect;
 
-namespace {
-Main *theMainWindow = nullptr;
-} // namespace
-
-Main::Main(MediaPlayer *player, LoadWait::Round round)
-    : MediaPlayer1(player ? player : CreateMediaPlayer()), progress_(std::make_unique<CounterProgress>())
+Main::Main(MediaPlayer *player, LoadWait::Round round, Screen::Messages *messages)
+    : MediaPlayer1(player ? player : CreateMediaPlayer()), progress_(std::make_unique<CounterProgress>()),
+      door_(model_.screen)
 {
-    theMainWindow = this;
+    Windows::SetOwner(this, &model_);
     MediaPlayer1->setParent(this);
-    transport_ = std::make_unique<PlayControl>(*MediaPlayer1, static_cast<TransportScreen &>(*this), std::move(round));
-    Screen::AttachViews(this);
-    Screen::AttachProgress(progress_.get());
+    transport_ = std::make_unique<PlayControl>(model_, *MediaPlayer1, static_cast<TransportScreen &>(*this),
+                                               std::move(round));
+    model_.screen.Attach(static_cast<Screen::Views *>(this));
+    model_.screen.Attach(progress_.get());
+    model_.screen.Attach(messages ? messages : &boxes_);
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral("Korvel v1.3"));
     setWindowIcon(Kit::ProgramIcon());
     CreateControls();
     CreateMenu();
     ConnectEvents();
+    BindModel();
     Form_Load();
 }
 
 Main::~Main()
 {
     Windows::UnloadAll();
-    Screen::AttachViews(nullptr);
-    Screen::AttachProgress(nullptr);
-    if (theMainWindow == this)
-        theMainWindow = nullptr;
+    Windows::SetOwner(nullptr, nullptr);
 }
-
-Main *Main::instance() { return theMainWindow; }
 
 void Main::CreateControls()
 {
@@ -140,9 +137,8 @@ void Main::CreateControls()
 
     Slider_vol = Kit::Place<QSlider>(client, "Slider_vol", TwipRect(4680, 5520, 975, 255));
     Slider_vol->setOrientation(Qt::Horizontal);
-    Slider_vol->setRange(-100, 0);
+    Slider_vol->setRange(PlayerOptions::QuietestVolume, PlayerOptions::LoudestVolume);
     Slider_vol->setSingleStep(1);
-    Slider_vol->setValue(-50);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -195,7 +191,6 @@ void Main::ConnectEvents()
         Slider1->setValue(Slider1->sliderPosition());
         Slider1_Change();
     });
-    connect(Slider_vol, &QSlider::valueChanged, this, &Main::Slider_vol_Change);
     connect(MediaPlayer1, &MediaPlayer::PlayStateChange, this, &Main::MediaPlayer1_PlayStateChange);
     connect(MediaPlayer1, &MediaPlayer::EndOfStream, this, [this] { transport_->EndOfStream(); });
     // A length known only after the file was loaded still reaches the display.
@@ -235,15 +230,30 @@ bool Main::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+void Main::BindModel()
+{
+    Settings &settings = model_.settings;
+    PlayerOptions &options = model_.options;
+    connect(&model_.catalogue, &Catalogue::changed, this, &Main::UpdateSongTotals);
+    connect(&settings, &Settings::fontSizeChanged, this, [this] { SetViewFontSize(model_.settings.FontSize()); });
+    connect(chk_shuffle, &QCheckBox::toggled, &options, &PlayerOptions::SetShuffle);
+    connect(&options, &PlayerOptions::shuffleChanged, chk_shuffle, &QCheckBox::setChecked);
+    Slider_vol->setValue(options.Volume());
+    connect(Slider_vol, &QSlider::valueChanged, &options, &PlayerOptions::SetVolume);
+    connect(&options, &PlayerOptions::volumeChanged, Slider_vol, &QSlider::setValue);
+    connect(&options, &PlayerOptions::volumeChanged, this, &Main::Slider_vol_Change);
+}
+
 void Main::Form_Load()
 {
-    ResetSharedState();
-    chk_shuffle->setChecked(true);
+    model_.options.SetShuffle(true);
     PlaceWindow();
     // The settings come first, so that the catalogue is shown once, in their mode.
-    const SlotNames names = Functions::ReadSettings();
-    Functions::LoadStartupPlaylist();
-    ApplySettings(names);
+    Functions::ReadSettings(model_.settings);
+    SetViewFontSize(model_.settings.FontSize());
+    Functions::LoadStartupPlaylist(model_);
+    // A start directory on no mounted drive leaves the drive list as it was.
+    Window<frm_addsongs>().SetDrive(Platform::DriveOf(model_.settings.SongsStartDir()));
     Timer1->start();
 }
 

@@ -1,7 +1,6 @@
 #include "ui/main/startup.h"
 
 #include "ui/desktop/player_controls.h"
-#include "ui/kit/message_box.h"
 #include "ui/main/main_window.h"
 
 #include <QApplication>
@@ -34,11 +33,9 @@ bool DisplayNamed()
 
 std::unique_ptr<Main> ShowMainWindow()
 {
-    static Kit::MessageBoxes boxes;
-    Screen::AttachMessages(&boxes);
     auto window = std::make_unique<Main>();
     window->show();
-    Desktop::OfferPlayerControls(*window);
+    Desktop::OfferPlayerControls({*window, window->model(), window->transport(), window->player(), window->door()});
     return window;
 }
 

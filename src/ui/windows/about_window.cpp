@@ -4,7 +4,6 @@
 #include "ui/kit/design_controls.h"
 #include "ui/kit/look.h"
 #include "ui/kit/twips.h"
-#include "ui/main/main_window.h"
 #include "ui/windows/windows.h"
 
 #include <QCloseEvent>
@@ -87,17 +86,17 @@ void frm_About::showEvent(QShowEvent *event)
     // Centred as it first appears, when the window system knows the size of its frame.
     if (!centred_) {
         centred_ = true;
-        CentreOnMain();
+        CentreOnOwner();
     }
     QWidget::showEvent(event);
 }
 
-void frm_About::CentreOnMain()
+void frm_About::CentreOnOwner()
 {
-    const Main *main = Main::instance();
-    if (!main)
+    const QWidget *owner = parentWidget();
+    if (!owner)
         return;
-    const QRect outer = main->frameGeometry();
+    const QRect outer = owner->frameGeometry();
     const QRect own = frameGeometry();
     move(outer.left() + outer.width() / 2 - own.width() / 2, outer.top() + outer.height() / 2 - own.height() / 2);
 }

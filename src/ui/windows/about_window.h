@@ -32,6 +32,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void CentreOnMain();
+    void CentreOnOwner();
     bool centred_ = false;
 };

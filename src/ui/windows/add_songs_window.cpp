@@ -8,7 +8,6 @@
 #include "ui/kit/key_codes.h"
 #include "ui/kit/look.h"
 #include "ui/kit/twips.h"
-#include "ui/main/main_window.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -18,7 +17,7 @@ using Kit::DesignFont;
 using Kit::FontFace;
 using Kit::TwipRect;
 
-frm_addsongs::frm_addsongs(QWidget *parent) : QWidget(parent, Qt::Window)
+frm_addsongs::frm_addsongs(Model &model, QWidget *parent) : QWidget(parent, Qt::Window), model_(model)
 {
     setObjectName(QStringLiteral("frm_addsongs"));
     setWindowTitle(QStringLiteral("Add Directories"));
@@ -66,8 +65,8 @@ bool frm_addsongs::SetDrive(const QString &drive) { return Drive1->SetDrive(driv
 void frm_addsongs::Form_Load()
 {
     // Beside the main window, a hundred pixels in from its left edge.
-    if (const Main *main = Main::instance())
-        move(main->x() + 100, main->y());
+    if (const QWidget *owner = parentWidget())
+        move(owner->x() + 100, owner->y());
 }
 
 void frm_addsongs::Drive1_Change() { DirectoryListBox->SetPath(Drive1->Drive()); }
@@ -89,7 +88,7 @@ void frm_addsongs::DirectoryListBox_KeyPress(int keyAscii)
 
 void frm_addsongs::cmd_recursive_Click()
 {
-    AddDirectorySongs(DirectoryListBox->Path());
+    AddDirectorySongs(model_, DirectoryListBox->Path());
 }
 
 void frm_addsongs::cmd_cancel_Click() { hide(); }

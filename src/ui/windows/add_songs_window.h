@@ -1,6 +1,8 @@
 // frm_addsongs: pick a drive and a directory, and add its songs to the catalogue.
 #pragma once
 
+#include "core/state/model.h"
+
 #include <QWidget>
 
 class QLineEdit;
@@ -14,7 +16,7 @@ class DirectoryListBox;
 class frm_addsongs : public QWidget {
     Q_OBJECT
 public:
-    explicit frm_addsongs(QWidget *parent = nullptr);
+    frm_addsongs(Model &model, QWidget *parent = nullptr);
 
     // Chooses the drive whose root is `drive` (for example "/media/cdrom" or "F:")
     // and shows its root directory, as a choice in Drive1 does. Returns false, with
@@ -38,4 +40,6 @@ private:
     void DirectoryListBox_Click();
     void DirectoryListBox_KeyPress(int keyAscii);
     void cmd_cancel_Click();
+
+    Model &model_;
 };

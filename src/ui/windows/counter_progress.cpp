@@ -16,7 +16,8 @@ constexpr qint64 RepaintIntervalMs = 20;
 // How long a newly shown window may take to be exposed before the work goes on.
 constexpr qint64 ExposeWaitMs = 500;
 // The work lets the window system expose and paint its windows, but handles no
-// clicks, keys, timers or requests from the session bus until it is over.
+// clicks, keys or timers until it is over; calls from the session bus that arrive
+// meanwhile are held by the command door.
 constexpr auto WindowSystemOnly =
     QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers | QEventLoop::ExcludeSocketNotifiers;
 
@@ -27,14 +28,17 @@ void CounterProgress::Show(const QString &activity, const QString &current, cons
 {
     current_ = current;
     total_ = total;
-    frm_Counter &counter = Window<frm_Counter>();
-    counter.Label1->setText(activity);
-    counter.show();
-    // A new window is drawn only once the window system has exposed it.
-    QElapsedTimer waited;
-    waited.start();
-    while (!IsExposed(counter) && waited.elapsed() < ExposeWaitMs)
-        QCoreApplication::processEvents(WindowSystemOnly, RepaintIntervalMs);
+    Window<frm_Counter>().Label1->setText(activity);
+    // The next activity of the same work keeps the window shown; a new window is
+    // drawn only once the window system has exposed it. The events handled meanwhile
+    // may close it, so it is looked up again each time.
+    if (!Window<frm_Counter>().isVisible()) {
+        Window<frm_Counter>().show();
+        QElapsedTimer waited;
+        waited.start();
+        while (WindowExists<frm_Counter>() && !IsExposed(Window<frm_Counter>()) && waited.elapsed() < ExposeWaitMs)
+            QCoreApplication::processEvents(WindowSystemOnly, RepaintIntervalMs);
+    }
     Repaint();
 }
 
@@ -56,10 +60,12 @@ void CounterProgress::Unload()
 
 void CounterProgress::Repaint()
 {
-    frm_Counter &counter = Window<frm_Counter>();
-    counter.text_current->setText(current_);
-    counter.text_Total->setText(total_);
-    counter.repaint();
+    {
+        frm_Counter &counter = Window<frm_Counter>();
+        counter.text_current->setText(current_);
+        counter.text_Total->setText(total_);
+        counter.repaint();
+    }
     QCoreApplication::processEvents(WindowSystemOnly);
     sinceRepaint_.start();
     dirty_ = false;

@@ -1,14 +1,11 @@
 #include "ui/windows/options_window.h"
 
 #include "core/catalogue/view_modes.h"
-#include "core/state/globals.h"
 #include "core/state/font_size.h"
-#include "core/state/screen.h"
+#include "core/storage/settings.h"
 #include "ui/kit/design_controls.h"
 #include "ui/kit/look.h"
 #include "ui/kit/twips.h"
-#include "ui/main/main_window.h"
-#include "ui/windows/settings_windows.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -35,7 +32,7 @@ QFrame *rectangle(QWidget *parent, const QString &name, QRect rect)
 }
 } // namespace
 
-frm_Options::frm_Options(QWidget *parent) : QWidget(parent, Qt::Window)
+frm_Options::frm_Options(Model &model, QWidget *parent) : QWidget(parent, Qt::Window), model_(model)
 {
     setObjectName(QStringLiteral("frm_Options"));
     setWindowTitle(QStringLiteral("Options"));
@@ -53,6 +50,20 @@ frm_Options::frm_Options(QWidget *parent) : QWidget(parent, Qt::Window)
         box->installEventFilter(this);
     connect(cmd_Save, &QPushButton::clicked, this, &frm_Options::cmd_Save_Click);
     connect(cmd_Close, &QPushButton::clicked, this, &frm_Options::cmd_Close_Click);
+    ShowSettings();
+}
+
+void frm_Options::ShowSettings()
+{
+    // Only this window edits these settings: it shows them once, then keeps what the
+    // user typed (a font size of "29.5" stays "29.5").
+    const Settings &settings = model_.settings;
+    ModeButton(settings.SortBy())->setChecked(true);
+    text_CdDrive->setText(settings.CdDrive());
+    // The box is a drive letter wide: a longer path shows from its start.
+    text_CdDrive->setCursorPosition(0);
+    text_FontSize->setText(QString::number(settings.FontSize()));
+    text_SongsStartDir->setText(settings.SongsStartDir());
 }
 
 void frm_Options::CreateControls()
@@ -72,10 +83,10 @@ void frm_Options::CreateControls()
                                            TwipRect(240, 2040, 2535, 255));
     Opt_Sort_LF = Captioned<QRadioButton>(this, "Opt_Sort_LF", QStringLiteral("Sort by  File Name"),
                                           TwipRect(240, 2400, 2535, 255));
-    Opt_Sort_TAS->setProperty(ModeProperty, QStringLiteral("TAS"));
-    Opt_Sort_LAS->setProperty(ModeProperty, QStringLiteral("LAS"));
-    Opt_Sort_LSA->setProperty(ModeProperty, QStringLiteral("LSA"));
-    Opt_Sort_LF->setProperty(ModeProperty, QStringLiteral("LF"));
+    Opt_Sort_TAS->setProperty(ModeProperty, static_cast<int>(SortMode::TreeArtistSong));
+    Opt_Sort_LAS->setProperty(ModeProperty, static_cast<int>(SortMode::ListArtistSong));
+    Opt_Sort_LSA->setProperty(ModeProperty, static_cast<int>(SortMode::ListSongArtist));
+    Opt_Sort_LF->setProperty(ModeProperty, static_cast<int>(SortMode::ListFileName));
 
     Label1 = Captioned<QLabel>(this, "Label1", QStringLiteral("Cd Drive Letter"), TwipRect(3240, 240, 1695, 255));
     text_CdDrive = Kit::TextBox(this, "text_CdDrive", QString(), TwipRect(5040, 195, 375, 360));
@@ -95,19 +106,19 @@ void frm_Options::CreateControls()
         button->setFocusPolicy(Qt::TabFocus);
 }
 
-QRadioButton *frm_Options::ModeButton(const QString &code) const
+QRadioButton *frm_Options::ModeButton(SortMode mode) const
 {
     for (QRadioButton *option : {Opt_Sort_TAS, Opt_Sort_LAS, Opt_Sort_LSA, Opt_Sort_LF}) {
-        if (option->property(ModeProperty).toString() == code)
+        if (option->property(ModeProperty).toInt() == static_cast<int>(mode))
             return option;
     }
-    return nullptr;
+    return Opt_Sort_TAS;
 }
 
 void frm_Options::SelectMode(QRadioButton *button)
 {
     button->setChecked(true);
-    ChooseViewMode(*FindViewMode(button->property(ModeProperty).toString()));
+    ChooseViewMode(model_, static_cast<SortMode>(button->property(ModeProperty).toInt()));
 }
 
 bool frm_Options::text_FontSize_Validate()
@@ -117,15 +128,13 @@ bool frm_Options::text_FontSize_Validate()
         return false;
     if (entry->shown != text_FontSize->text())
         text_FontSize->setText(entry->shown);
-    FontSize = entry->size;
-    if (Main *main = Main::instance())
-        main->SetViewFontSize(FontSize);
+    model_.settings.SetFontSize(entry->size);
     return true;
 }
 
-void frm_Options::text_CdDrive_Validate() { CdDrive = text_CdDrive->text(); }
+void frm_Options::text_CdDrive_Validate() { model_.settings.SetCdDrive(text_CdDrive->text()); }
 
-void frm_Options::text_SongsStartDir_Validate() { SongsStartDir = text_SongsStartDir->text(); }
+void frm_Options::text_SongsStartDir_Validate() { model_.settings.SetSongsStartDir(text_SongsStartDir->text()); }
 
 bool frm_Options::Validate(QWidget *box)
 {
@@ -141,7 +150,7 @@ bool frm_Options::Validate(QWidget *box)
 void frm_Options::RefuseFontSize()
 {
     text_FontSize->setFocus(Qt::OtherFocusReason);
-    ShowMessage(FontSizeRefused);
+    model_.screen.ShowMessage(FontSizeRefused);
 }
 
 bool frm_Options::ValidateFocusedBox()
@@ -176,7 +185,7 @@ bool frm_Options::eventFilter(QObject *watched, QEvent *event)
 void frm_Options::cmd_Save_Click()
 {
     if (ValidateFocusedBox())
-        SaveSettings();
+        Functions::WriteSettings(model_.screen, model_.settings);
 }
 
 void frm_Options::cmd_Close_Click()

@@ -2,6 +2,8 @@
 // directory, applied at once and saved on request.
 #pragma once
 
+#include "core/state/model.h"
+
 #include <QWidget>
 
 class QFrame;
@@ -13,7 +15,7 @@ class QRadioButton;
 class frm_Options : public QWidget {
     Q_OBJECT
 public:
-    explicit frm_Options(QWidget *parent = nullptr);
+    frm_Options(Model &model, QWidget *parent = nullptr);
 
     QFrame *Shape1;
     QLabel *Label5;
@@ -32,8 +34,8 @@ public:
     QPushButton *cmd_Save;
     QPushButton *cmd_Close;
 
-    // The option button of a SortBy code, or null for a code that names none.
-    QRadioButton *ModeButton(const QString &code) const;
+    // The option button of a mode.
+    QRadioButton *ModeButton(SortMode mode) const;
     // Selects the mode's button and runs its action, as a click on it does.
     void SelectMode(QRadioButton *button);
 
@@ -51,9 +53,12 @@ protected:
 
 private:
     void CreateControls();
+    void ShowSettings();
     // Validates the box that holds the window's focus, as a click on a button
     // does before it acts; a refused value is reported and keeps the focus.
     bool ValidateFocusedBox();
     bool Validate(QWidget *box);
     void RefuseFontSize();
+
+    Model &model_;
 };

@@ -1,12 +1,9 @@
 #include "ui/windows/queue_window.h"
 
-#include "core/state/globals.h"
-#include "core/state/screen.h"
 #include "ui/kit/design_controls.h"
 #include "ui/kit/look.h"
 #include "ui/kit/selected_row.h"
 #include "ui/kit/twips.h"
-#include "ui/main/main_window.h"
 
 #include <QCheckBox>
 #include <QListWidget>
@@ -16,7 +13,7 @@ using Kit::DesignFont;
 using Kit::FontFace;
 using Kit::TwipRect;
 
-frm_Q::frm_Q(QWidget *parent) : QWidget(parent, Qt::Window)
+frm_Q::frm_Q(Model &model, QWidget *parent) : QWidget(parent, Qt::Window), model_(model)
 {
     setObjectName(QStringLiteral("frm_Q"));
     setWindowTitle(QStringLiteral("Q"));
@@ -45,14 +42,18 @@ frm_Q::frm_Q(QWidget *parent) : QWidget(parent, Qt::Window)
     connect(cmd_QueDown, &QPushButton::clicked, this, &frm_Q::cmd_QueDown_Click);
     connect(cmd_QueClear, &QPushButton::clicked, this, &frm_Q::cmd_QueClear_Click);
     connect(cmd_close, &QPushButton::clicked, this, &frm_Q::cmd_close_Click);
-    AttachQueueRows(this);
+
+    // The rows and the switch show the queue and its option, made before or since.
+    list_que->addItems(model_.queue.Rows());
+    chk_songque->setChecked(model_.options.SongQueueActive());
+    connect(chk_songque, &QCheckBox::toggled, &model_.options, &PlayerOptions::SetSongQueueActive);
+    connect(&model_.options, &PlayerOptions::songQueueActiveChanged, chk_songque, &QCheckBox::setChecked);
+    const SongQueue *queue = &model_.queue;
+    connect(queue, &SongQueue::appended, list_que, [this](const QString &text) { list_que->addItem(text); });
+    connect(queue, &SongQueue::removed, list_que, [this](int row) { delete list_que->takeItem(row); });
+    connect(queue, &SongQueue::swapped, this, &frm_Q::Swapped);
+    connect(queue, &SongQueue::cleared, list_que, &QListWidget::clear);
 }
-
-frm_Q::~frm_Q() { AttachQueueRows(nullptr); }
-
-void frm_Q::Appended(const QString &text) { list_que->addItem(text); }
-
-void frm_Q::Removed(int row) { delete list_que->takeItem(row); }
 
 void frm_Q::Swapped(int upper)
 {
@@ -63,41 +64,36 @@ void frm_Q::Swapped(int upper)
     below->setText(text);
 }
 
-void frm_Q::Cleared() { list_que->clear(); }
-
-void frm_Q::cmd_QueRemove_Click() { RemoveFromQueue(Kit::SelectedRow(*list_que)); }
+void frm_Q::cmd_QueRemove_Click() { model_.queue.Remove(Kit::SelectedRow(*list_que)); }
 
 void frm_Q::cmd_QueUp_Click()
 {
-    if (QCount < 1) {
-        ShowMessage(QStringLiteral("No Songs in Q"));
+    const int count = model_.queue.QCount();
+    if (count < 1) {
+        model_.screen.ShowMessage(QStringLiteral("No Songs in Q"));
         return;
     }
     const int row = Kit::SelectedRow(*list_que);
-    if (row <= 0 || row >= QCount)
+    if (row <= 0 || row >= count)
         return;
-    SwapQueueEntries(row - 1);
+    model_.queue.Swap(row - 1);
     list_que->setCurrentRow(row - 1);
 }
 
 void frm_Q::cmd_QueDown_Click()
 {
-    if (QCount < 1) {
-        ShowMessage(QStringLiteral("No Songs in Q"));
+    const int count = model_.queue.QCount();
+    if (count < 1) {
+        model_.screen.ShowMessage(QStringLiteral("No Songs in Q"));
         return;
     }
     const int row = Kit::SelectedRow(*list_que);
-    if (row < 0 || row >= QCount - 1)
+    if (row < 0 || row >= count - 1)
         return;
-    SwapQueueEntries(row);
+    model_.queue.Swap(row);
     list_que->setCurrentRow(row + 1);
 }
 
-void frm_Q::cmd_QueClear_Click()
-{
-    EmptyQueue();
-    if (Main *main = Main::instance())
-        main->UpdateSongTotals();
-}
+void frm_Q::cmd_QueClear_Click() { model_.queue.Empty(); }
 
 void frm_Q::cmd_close_Click() { hide(); }

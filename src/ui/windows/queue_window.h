@@ -2,7 +2,7 @@
 // and the buttons that reorder, remove and clear entries.
 #pragma once
 
-#include "core/playback/queue.h"
+#include "core/state/model.h"
 
 #include <QWidget>
 
@@ -10,11 +10,10 @@ class QCheckBox;
 class QListWidget;
 class QPushButton;
 
-class frm_Q : public QWidget, private QueueRows {
+class frm_Q : public QWidget {
     Q_OBJECT
 public:
-    explicit frm_Q(QWidget *parent = nullptr);
-    ~frm_Q() override;
+    frm_Q(Model &model, QWidget *parent = nullptr);
 
     QCheckBox *chk_songque;
     QListWidget *list_que;
@@ -31,9 +30,7 @@ public:
     void cmd_close_Click();
 
 private:
-    // QueueRows: list_que follows the entries.
-    void Appended(const QString &text) override;
-    void Removed(int row) override;
-    void Swapped(int upper) override;
-    void Cleared() override;
+    void Swapped(int upper);
+
+    Model &model_;
 };

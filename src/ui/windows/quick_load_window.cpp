@@ -1,10 +1,10 @@
 #include "ui/windows/quick_load_window.h"
 
 #include "core/storage/quick_load.h"
+#include "core/storage/settings.h"
 #include "ui/kit/design_controls.h"
 #include "ui/kit/look.h"
 #include "ui/kit/twips.h"
-#include "ui/windows/settings_windows.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,7 +15,7 @@ namespace {
 constexpr std::array<int, frm_QuickLoad::Slots> RowTops{240, 840, 1440, 2160, 2760, 3360};
 } // namespace
 
-frm_QuickLoad::frm_QuickLoad(QWidget *parent) : QWidget(parent, Qt::Window)
+frm_QuickLoad::frm_QuickLoad(Model &model, QWidget *parent) : QWidget(parent, Qt::Window), model_(model)
 {
     setObjectName(QStringLiteral("frm_QuickLoad"));
     setWindowTitle(QStringLiteral("QuickLoad"));
@@ -29,29 +29,29 @@ frm_QuickLoad::frm_QuickLoad(QWidget *parent) : QWidget(parent, Qt::Window)
                                   TwipRect(240, top, 735, 375), serif);
         cmd_Save[i] = Kit::Button(this, QStringLiteral("cmd_Save_") + n, QStringLiteral("Save"),
                                   TwipRect(1320, top, 735, 375), serif);
-        text_ListName[i] = Kit::TextBox(this, QStringLiteral("text_ListName_") + n,
-                                        i == 0 ? QStringLiteral("General") : QString(), TwipRect(2280, top, 2055, 285));
+        text_ListName[i] = Kit::TextBox(this, QStringLiteral("text_ListName_") + n, model_.settings.SlotName(i),
+                                        TwipRect(2280, top, 2055, 285));
+        // The settings keep the names as the boxes show them.
+        connect(text_ListName[i], &QLineEdit::textEdited, &model_.settings,
+                [this, i](const QString &name) { model_.settings.SetSlotName(i, name); });
         connect(cmd_Load[i], &QPushButton::clicked, this, [this, i] { cmd_Load_Click(i); });
         connect(cmd_Save[i], &QPushButton::clicked, this, [this, i] { cmd_Save_Click(i); });
     }
     cmd_close = Kit::Button(this, "cmd_close", QStringLiteral("Close"), TwipRect(3360, 3960, 975, 375), serif);
     connect(cmd_close, &QPushButton::clicked, this, &frm_QuickLoad::cmd_close_Click);
+    connect(&model_.settings, &Settings::slotNameChanged, this, [this](int slot) {
+        QLineEdit *box = text_ListName.at(static_cast<std::size_t>(slot));
+        if (box->text() != model_.settings.SlotName(slot))
+            box->setText(model_.settings.SlotName(slot));
+    });
 }
 
 void frm_QuickLoad::cmd_Save_Click(int16_t index)
 {
-    Functions::SaveSlot(index);
-    SaveSettings();
+    Functions::SaveSlot(model_, index);
+    Functions::WriteSettings(model_.screen, model_.settings);
 }
 
-void frm_QuickLoad::cmd_Load_Click(int16_t index) { Functions::LoadSlot(index); }
+void frm_QuickLoad::cmd_Load_Click(int16_t index) { Functions::LoadSlot(model_, index); }
 
 void frm_QuickLoad::cmd_close_Click() { hide(); }
-
-std::array<QString, frm_QuickLoad::Slots> frm_QuickLoad::SlotNames() const
-{
-    std::array<QString, Slots> names;
-    for (std::size_t i = 0; i < names.size(); ++i)
-        names[i] = text_ListName[i]->text();
-    return names;
-}

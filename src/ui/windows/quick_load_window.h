@@ -1,7 +1,7 @@
 // frm_QuickLoad: six named playlist slots, each with a Load and a Save button.
 #pragma once
 
-#include "core/storage/settings.h"
+#include "core/state/model.h"
 
 #include <QWidget>
 #include <array>
@@ -15,13 +15,13 @@ class frm_QuickLoad : public QWidget {
 public:
     static constexpr int Slots = QuickLoadSlots;
 
-    explicit frm_QuickLoad(QWidget *parent = nullptr);
+    frm_QuickLoad(Model &model, QWidget *parent = nullptr);
 
     // Row i of the window is slot i; the controls are named "cmd_Load_0",
     // "cmd_Save_0", "text_ListName_0" and so on.
     std::array<QPushButton *, Slots> cmd_Load;
     std::array<QPushButton *, Slots> cmd_Save;
-    // The slot names: the settings file stores what these boxes show.
+    // The slot names, as the settings keep them.
     std::array<QLineEdit *, Slots> text_ListName;
     QPushButton *cmd_close;
 
@@ -29,5 +29,6 @@ public:
     void cmd_Save_Click(int16_t index);
     void cmd_close_Click();
 
-    std::array<QString, Slots> SlotNames() const;
+private:
+    Model &model_;
 };

@@ -1,7 +1,6 @@
 #include "ui/windows/windows.h"
 
-#include "ui/main/main_window.h"
-
+#include <stdexcept>
 #include <vector>
 
 namespace Windows {
@@ -12,11 +11,27 @@ std::vector<std::function<void()>> &unloads()
     static std::vector<std::function<void()>> list;
     return list;
 }
+
+QPointer<QWidget> owner;
+Model *ownerModel = nullptr;
 } // namespace
 
-void RegisterUnload(std::function<void()> unload) { unloads().push_back(std::move(unload)); }
+void SetOwner(QWidget *window, Model *model)
+{
+    owner = window;
+    ownerModel = model;
+}
 
-QWidget *Owner() { return Main::instance(); }
+QWidget *Owner() { return owner; }
+
+Model &OwnerModel()
+{
+    if (!ownerModel)
+        throw std::logic_error("no main window holds a model");
+    return *ownerModel;
+}
+
+void RegisterUnload(std::function<void()> unload) { unloads().push_back(std::move(unload)); }
 
 void UnloadAll()
 {

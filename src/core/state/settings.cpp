@@ -1,0 +1,45 @@
+#include "core/state/settings.h"
+
+namespace {
+template <class T>
+bool Assign(T &value, const T &to)
+{
+    if (value == to)
+        return false;
+    value = to;
+    return true;
+}
+} // namespace
+
+// The first slot is called "General" until the user names it.
+Settings::Settings() { slotNames_[0] = QStringLiteral("General"); }
+
+void Settings::SetSortBy(SortMode mode)
+{
+    if (Assign(sortBy_, mode))
+        emit sortByChanged();
+}
+
+void Settings::SetCdDrive(const QString &drive)
+{
+    if (Assign(cdDrive_, drive))
+        emit cdDriveChanged();
+}
+
+void Settings::SetFontSize(int16_t size)
+{
+    if (Assign(fontSize_, size))
+        emit fontSizeChanged();
+}
+
+void Settings::SetSongsStartDir(const QString &dir)
+{
+    if (Assign(songsStartDir_, dir))
+        emit songsStartDirChanged();
+}
+
+void Settings::SetSlotName(int slot, const QString &name)
+{
+    if (Assign(slotNames_.at(static_cast<std::size_t>(slot)), name))
+        emit slotNameChanged(slot);
+}
