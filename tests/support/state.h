@@ -1,6 +1,7 @@
 // The core's surroundings in tests: an application directory, a catalogue, recorded messages and view rebuilds.
 #pragma once
 
+#include "core/catalogue/song_list.h"
 #include "core/catalogue/view_modes.h"
 #include "core/state/model.h"
 #include "platform/app_dir.h"
@@ -55,7 +56,7 @@ struct TestSong {
 };
 
 // Replaces the catalogue with `songs` in this order (the file name is the end of
-// the path) and rebuilds the view of the mode.
+// the path) and rebuilds the tree and the list in the artist-song form.
 inline void SetCatalogue(Model &model, std::initializer_list<TestSong> songs)
 {
     std::vector<Song> records;
@@ -63,7 +64,9 @@ inline void SetCatalogue(Model &model, std::initializer_list<TestSong> songs)
         records.push_back({s.path.section(QLatin1Char('/'), -1), s.path, 0, s.artist, s.name});
     SetSongs(model, std::move(records), static_cast<int>(songs.size()));
     ShowArtistTree(model);
-    RebuildModeView(model);
+    const Catalogue &catalogue = model.catalogue;
+    model.screen.views().RefillList(Functions::SongListRows(catalogue.Songs(), catalogue.LastSongIndex(),
+                                                            catalogue.SongCount(), Functions::KeyForm::ArtistSong));
 }
 
 // While alive, messages on `screen` are recorded instead of shown.

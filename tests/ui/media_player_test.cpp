@@ -114,13 +114,14 @@ private slots:
     {
         TestSupport::AppDir appDir;
         Main main;
-        TestSupport::SetCatalogue({{"Tone", "two", two_}, {"Tone", "three", three_}});
-        main.chk_shuffle->setChecked(false);
-        main.cmd_play_Click();
-        QTRY_COMPARE_WITH_TIMEOUT(main.label_totaltime->text(), QStringLiteral("0:02"), 10000);
-        QTRY_COMPARE_WITH_TIMEOUT(main.label_currenttime->text(), QStringLiteral("0:01"), 10000);
-        QTRY_COMPARE_WITH_TIMEOUT(CurrentSong.Index, 1, 10000);
-        QTRY_COMPARE_WITH_TIMEOUT(main.label_totaltime->text(), QStringLiteral("0:03"), 10000);
+        TestSupport::SetCatalogue(main.model(), {{"Tone", "two", two_}, {"Tone", "three", three_}});
+        main.model().options.SetShuffle(false);
+        main.findChild<QAbstractButton *>("cmd_play")->click();
+        const QLabel *total = main.findChild<QLabel *>("label_totaltime");
+        QTRY_COMPARE_WITH_TIMEOUT(total->text(), QStringLiteral("0:02"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(main.findChild<QLabel *>("label_currenttime")->text(), QStringLiteral("0:01"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(main.model().pointers.CurrentSong().Index, 1, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(total->text(), QStringLiteral("0:03"), 10000);
     }
 };
 

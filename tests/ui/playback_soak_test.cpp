@@ -16,15 +16,19 @@ QByteArray playlist(int songs, char letter)
 }
 
 // What must hold between any two commands; empty when it does.
-QString brokenInvariant()
+QString brokenInvariant(const Model &model)
 {
     const int rows = Window<frm_Q>().list_que->count();
-    if (QCount != rows || Qlist.size() != std::size_t(std::max<int>(QCount, 1)))
-        return QStringLiteral("QCount %1 but %2 rows and %3 entries").arg(QCount).arg(rows).arg(Qlist.size());
-    if (QCount == 0 && Qlist.at(0).LongName != QueueSentinel)
+    const int16_t queued = model.queue.QCount();
+    const std::size_t entries = model.queue.Qlist().size();
+    if (queued != rows || entries != std::size_t(std::max<int>(queued, 1)))
+        return QStringLiteral("QCount %1 but %2 rows and %3 entries").arg(queued).arg(rows).arg(entries);
+    if (queued == 0 && model.queue.Qlist().at(0).LongName != QueueSentinel)
         return QStringLiteral("empty queue without its sentinel");
-    if (SongCount < 0 || (SongCount >= 1 && LastSongIndex != SongCount - 1) || Songs.size() < std::size_t(SongCount))
-        return QStringLiteral("SongCount %1, LastSongIndex %2, %3 records").arg(SongCount).arg(LastSongIndex).arg(Songs.size());
+    const Catalogue &c = model.catalogue;
+    if (c.SongCount() < 0 || (c.SongCount() >= 1 && c.LastSongIndex() != c.SongCount() - 1) ||
+        c.Songs().size() < std::size_t(c.SongCount()))
+        return QStringLiteral("SongCount %1, LastSongIndex %2, %3 records").arg(c.SongCount()).arg(c.LastSongIndex()).arg(c.Songs().size());
     return {};
 }
 
@@ -53,13 +57,17 @@ private slots:
         TestSupport::WriteFile(cd.filePath("empty.mp3"), "");
         Platform::SetDriveRoots({QStringLiteral("/"), cd.path()});
 
-        Songs.clear();
         QLoggingCategory::setFilterRules(QStringLiteral("korvel.transport.warning=false"));
-        TestSupport::CapturedMessages messages;
         TestSupport::MainFixture f;
-        Main &main = *f.main;
         FakeMediaPlayer &player = *f.player;
-        CdDrive = cd.path();
+        f.model().settings.SetCdDrive(cd.path());
+        QSlider *slider = f.control<QSlider>("Slider1");
+        Kit::KeyedTree *tree = f.tree();
+        QListWidget *list = f.list();
+        // The window's double click, which acts on the selected node or row wherever it lands.
+        const auto doubleClick = [](QAbstractItemView *view) {
+            QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, QPoint(5, view->viewport()->height() - 3));
+        };
         // Loaded at once, also before the first Open: the play command never waits.
         player.setReadyState(4);
         frm_Q &queue = Window<frm_Q>();
@@ -77,20 +85,19 @@ private slots:
             };
         };
         const std::vector<Command> commands{
-            {"next", 12, [&] { main.cmd_next->click(); }},
-            {"play", 10, [&] { main.cmd_play->click(); }},
-            {"pause", 6, [&] { main.cmd_pause->click(); }},
-            {"stop", 5, [&] { main.cmd_stop->click(); }},
-            {"seek", 8, [&] { main.Slider1->setSliderPosition(below(main.Slider1->maximum() + 1)); }},
+            {"next", 12, [&] { f.click("cmd_next"); }},
+            {"play", 10, [&] { f.click("cmd_play"); }},
+            {"pause", 6, [&] { f.click("cmd_pause"); }},
+            {"stop", 5, [&] { f.click("cmd_stop"); }},
+            {"seek", 8, [&] { slider->setSliderPosition(below(slider->maximum() + 1)); }},
             {"end of media", 8, [&] { emit player.EndOfStream(0); }},
-            {"timer", 3, [&] { main.Timer1_Timer(); }},
             {"double click", 20, [&] {
-                 if (!main.List1->isHidden()) {
-                     main.List1->setCurrentRow(below(main.List1->count()));
-                     main.List1_DblClick();
-                 } else if (main.TreeView1->Count() > 0) {
-                     main.TreeView1->Select(main.TreeView1->NodeAt(1 + below(main.TreeView1->Count())));
-                     main.TreeView1_DblClick();
+                 if (!list->isHidden()) {
+                     list->setCurrentRow(below(list->count()));
+                     doubleClick(list);
+                 } else if (tree->Count() > 0) {
+                     tree->Select(tree->NodeAt(1 + below(tree->Count())));
+                     doubleClick(tree);
                  }
              }},
             {"queue remove", 6, onQueueRow(queue.cmd_QueRemove)},
@@ -98,10 +105,10 @@ private slots:
             {"queue down", 4, onQueueRow(queue.cmd_QueDown)},
             {"queue clear", 1, [&] { queue.cmd_QueClear->click(); }},
             {"song Q active", 2, [&] { queue.chk_songque->toggle(); }},
-            {"shuffle", 2, [&] { main.chk_shuffle->toggle(); }},
-            {"clear", 1, [&] { main.cmd_clear->click(); }},
+            {"shuffle", 2, [&] { f.control<QCheckBox>("chk_shuffle")->toggle(); }},
+            {"clear", 1, [&] { f.click("cmd_clear"); }},
             {"quick load", 3, [&] { quickLoad.cmd_Load.at(std::size_t(below(frm_QuickLoad::Slots)))->click(); }},
-            {"CD", 1, [&] { main.cmd_Cd->click(); }},
+            {"CD", 1, [&] { f.click("cmd_Cd"); }},
             {"view mode", 1, [&] { (below(2) ? options.Opt_Sort_LAS : options.Opt_Sort_TAS)->click(); }},
         };
         std::discrete_distribution<int> pick(commands.size(), 0, double(commands.size()),
@@ -115,7 +122,7 @@ private slots:
             // Back in the event loop, as after any action of the user.
             QCoreApplication::processEvents();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            const QString failure = brokenInvariant();
+            const QString failure = brokenInvariant(f.model());
             QVERIFY2(failure.isEmpty(), qPrintable(QStringLiteral("step %1, %2; last commands: %3").arg(step).arg(failure, recent.mid(step - 12).join(", "))));
         }
         QVERIFY(player.opened.size() > 1000);

@@ -8,13 +8,15 @@
 namespace {
 // Passes the progress on to the window, and looks at the screen once the counts move.
 struct Watcher : Screen::Progress {
-    Screen::Progress *window = Screen::AttachProgress(this);
+    explicit Watcher(Screen::Surface &screen) : screen(screen), window(screen.Attach(this)) {}
+    ~Watcher() override { screen.Attach(window); }
+    Screen::Surface &screen;
+    Screen::Progress *window;
     int updates = 0;
     bool exposed = false;
     QString activity;
     QImage onScreen, drawn;
 
-    ~Watcher() override { Screen::AttachProgress(window); }
     void Show(const QString &a, const QString &c, const QString &t) override { window->Show(a, c, t); }
     void Unload() override { window->Unload(); }
     void SetCounts(const QString &current, const QString &total) override
@@ -42,8 +44,8 @@ private slots:
             TestSupport::WriteFile(library.filePath(QStringLiteral("d%1/s%2.mp3").arg(i % 30).arg(i)), "");
         TestSupport::MainFixture f;
         f.main->show();
-        Watcher watcher;
-        Functions::ScanDirectories(library.path(), Songs, LastSongIndex, SongCount);
+        Watcher watcher(f.model().screen);
+        Functions::ScanDirectories(f.model(), library.path());
         QCOMPARE(watcher.activity, QStringLiteral("Adding Files"));
         QVERIFY(watcher.exposed);
         QCOMPARE(watcher.onScreen.size(), watcher.drawn.size());

@@ -1,4 +1,5 @@
 // The windows over the test player: start-up, clicks and keys on the views, time display, and the small windows.
+#include "core/playback/queue.h"
 #include "support/ui/main_fixture.h"
 
 #include <QtTest>
@@ -9,9 +10,9 @@ namespace {
 // Four songs in the tree and the list, shuffle off, the window shown and active.
 void fourSongs(MainFixture &f)
 {
-    TestSupport::SetCatalogue({{"A", "a1", "/m/a1.mp3"}, {" B ", " b1 ", " /m/b1.mp3 "}, {"C", "c1", "/m/c1.mp3"},
+    TestSupport::SetCatalogue(f.model(), {{"A", "a1", "/m/a1.mp3"}, {" B ", " b1 ", " /m/b1.mp3 "}, {"C", "c1", "/m/c1.mp3"},
                                {"C", "c2", "/m/c2.mp3"}});
-    f.main->chk_shuffle->setChecked(false);
+    f.model().options.SetShuffle(false);
     f.main->show();
     f.main->activateWindow();
     [&] { QVERIFY(QTest::qWaitForWindowActive(f.main.get())); }();
@@ -54,20 +55,20 @@ private slots:
         dir.write("Korvel.ini", "\"SortBy\",\"LAS\"\r\n\"SongsStartDir\",\"" + drive.path().toUtf8() +
                                     "\"\r\n\"FontSize\",50\r\n\"ListName3\",\"Road trip, 2004\"\r\n");
         MainFixture f;
-        QVERIFY(f.main->chk_shuffle->isChecked());
+        QVERIFY(f.control<QCheckBox>("chk_shuffle")->isChecked());
         // The window stands centred across the screen.
         QVERIFY(qAbs(f.main->frameGeometry().center().x() - QGuiApplication::primaryScreen()->availableGeometry().center().x()) <= 1);
         // The root opens on its artists; the artists stay closed.
-        QCOMPARE(f.main->TreeView1->Count(), 1 + 2 + 3);
-        QVERIFY(f.main->TreeView1->Find("Artist")->isExpanded());
-        QVERIFY(!f.main->TreeView1->Find("A")->isExpanded());
+        QCOMPARE(f.tree()->Count(), 1 + 2 + 3);
+        QVERIFY(f.tree()->Find("Artist")->isExpanded());
+        QVERIFY(!f.tree()->Find("A")->isExpanded());
         // The settings reach the windows; a saved list mode shows the list.
-        QVERIFY(f.main->TreeView1->isHidden() && !f.main->List1->isHidden());
-        QCOMPARE(f.main->List1->item(2)->text(), QStringLiteral("B, three"));
+        QVERIFY(f.tree()->isHidden() && !f.list()->isHidden());
+        QCOMPARE(f.list()->item(2)->text(), QStringLiteral("B, three"));
         QCOMPARE(Window<frm_addsongs>().Drive1->Drive(), drive.path());
         // A size outside 8..30 stays in the setting but the views keep within.
         QCOMPARE(Window<frm_Options>().text_FontSize->text(), QStringLiteral("50"));
-        QCOMPARE(f.main->List1->font().pointSize(), 30);
+        QCOMPARE(f.list()->font().pointSize(), 30);
         frm_QuickLoad &quickLoad = Window<frm_QuickLoad>();
         QCOMPARE(quickLoad.text_ListName[3]->text(), QStringLiteral("Road trip, 2004"));
         // A name typed in one row is saved by the Save of any other.
@@ -80,54 +81,58 @@ private slots:
     {
         MainFixture f;
         fourSongs(f);
-        auto *tree = f.main->TreeView1;
+        auto *tree = f.tree();
         const QList<QTreeWidgetItem *> artists{tree->Find("A"), tree->Find(" B "), tree->Find("C")};
         for (int n = 0; n < 3; ++n)
-            f.main->cmd_next_Click();
+            f.click("cmd_next");
         // Each change of artist closes the previous artist's node.
         QCOMPARE(tree->SelectedItem(), tree->SongNode(2));
         QVERIFY(tree->Find("C")->isExpanded() && !tree->Find("A")->isExpanded() && !tree->Find(" B ")->isExpanded());
-        f.main->cmd_expand_Click();
+        f.click("cmd_expand");
         QVERIFY(std::all_of(artists.begin(), artists.end(), [](auto *n) { return n->isExpanded(); }));
-        f.main->cmd_shrink_Click();
+        f.click("cmd_shrink");
         QVERIFY(std::none_of(artists.begin(), artists.end(), [](auto *n) { return n->isExpanded(); }));
         QVERIFY(tree->Find("Artist")->isExpanded());
         // A click chooses nothing; a double click anywhere plays the selected song node.
         tree->Select(tree->SongNode(1));
-        f.main->cmd_play_Click();
+        f.click("cmd_play");
         QCOMPARE(f.player->opened.size(), 3);
         tree->Select(tree->SongNode(1));
         doubleClickBelowTheRows(tree);
         QCOMPARE(f.player->opened.last(), QStringLiteral(" /m/b1.mp3 "));
-        QCOMPARE(f.main->text_CurrentSong->text(), QStringLiteral(" B  -  b1 "));
+        QCOMPARE(f.control<QLineEdit>("text_CurrentSong")->text(), QStringLiteral(" B  -  b1 "));
         for (const char *key : {"Artist", "C"}) {
             tree->Select(tree->Find(key));
-            f.main->TreeView1_DblClick();
+            doubleClickBelowTheRows(tree);
         }
         // With the queue active, Enter queues instead of playing.
         frm_Q &q = Window<frm_Q>();
         q.chk_songque->setChecked(true);
         tree->Select(tree->SongNode(1));
-        f.main->TreeView1_KeyPress(13);
-        f.main->List1->setCurrentRow(2);
-        f.main->List1_KeyPress(13);
+        tree->setFocus();
+        QTest::keyClick(tree, Qt::Key_Return);
+        f.list()->show();
+        f.list()->setCurrentRow(2);
+        f.list()->setFocus();
+        QTest::keyClick(f.list(), Qt::Key_Return);
         QCOMPARE(rows(*q.list_que), (QStringList{"B - b1", "C - c1"}));
         QVERIFY(!q.isVisible());
         q.chk_songque->setChecked(false);
         QCOMPARE(f.player->opened.size(), 4);
         // In the list a row only made current (as on taking the focus) chooses nothing.
         tree->hide();
-        f.main->List1->show();
-        f.main->List1->setCurrentRow(0, QItemSelectionModel::NoUpdate);
-        f.main->List1_KeyPress(13);
+        f.list()->show();
+        f.list()->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+        f.list()->setFocus();
+        QTest::keyClick(f.list(), Qt::Key_Return);
         QCOMPARE(f.player->opened.size(), 4);
-        f.main->List1->setCurrentRow(3);
-        doubleClickBelowTheRows(f.main->List1);
+        f.list()->setCurrentRow(3);
+        doubleClickBelowTheRows(f.list());
         QCOMPARE(f.player->opened.last(), QStringLiteral("/m/c2.mp3"));
-        f.main->cmd_clear->click();
+        f.click("cmd_clear");
         QCOMPARE(tree->Count(), 0);
-        QCOMPARE(f.main->List1->count(), 0);
-        QCOMPARE(f.main->Label_TotalAllSongs->text(), QStringLiteral("0"));
+        QCOMPARE(f.list()->count(), 0);
+        QCOMPARE(f.control<QLabel>("Label_TotalAllSongs")->text(), QStringLiteral("0"));
         QCOMPARE(rows(*q.list_que), (QStringList{"B - b1", "C - c1"}));
         QCOMPARE(f.player->PlayState(), 2);
     }
@@ -141,49 +146,48 @@ private slots:
             QTest::keyClick(w, key, mods);
         };
         // Shift and "=" on the tree: once as the "=" key, once as the tree's own "+".
-        press(f.main->TreeView1, Qt::Key_Plus, Qt::ShiftModifier);
+        press(f.tree(), Qt::Key_Plus, Qt::ShiftModifier);
         QCOMPARE(f.player->opened, (QStringList{"/m/a1.mp3", " /m/b1.mp3 "}));
-        press(f.main->cmd_play, Qt::Key_Minus, Qt::KeypadModifier);
-        press(f.main->cmd_play, Qt::Key_Minus);
-        QVERIFY(f.main->chk_shuffle->isChecked());
-        press(f.main->cmd_play, Qt::Key_Underscore, Qt::ShiftModifier);
-        QVERIFY(!f.main->chk_shuffle->isChecked());
-        press(f.main->cmd_play, Qt::Key_T, Qt::ControlModifier);
-        QVERIFY(f.main->TreeView1->hasFocus());
-        f.main->TreeView1->hide();
-        f.main->List1->show();
-        press(f.main->List1, Qt::Key_Equal);
+        press(f.control<QPushButton>("cmd_play"), Qt::Key_Minus, Qt::KeypadModifier);
+        press(f.control<QPushButton>("cmd_play"), Qt::Key_Minus);
+        QVERIFY(f.control<QCheckBox>("chk_shuffle")->isChecked());
+        press(f.control<QPushButton>("cmd_play"), Qt::Key_Underscore, Qt::ShiftModifier);
+        QVERIFY(!f.control<QCheckBox>("chk_shuffle")->isChecked());
+        press(f.control<QPushButton>("cmd_play"), Qt::Key_T, Qt::ControlModifier);
+        QVERIFY(f.tree()->hasFocus());
+        f.tree()->hide();
+        f.list()->show();
+        press(f.list(), Qt::Key_Equal);
         QCOMPARE(f.player->opened.size(), 3);
-        press(f.main->cmd_stop, Qt::Key_T);
-        QVERIFY(f.main->cmd_stop->hasFocus());
+        press(f.control<QPushButton>("cmd_stop"), Qt::Key_T);
+        QVERIFY(f.control<QPushButton>("cmd_stop")->hasFocus());
     }
 
     void timerTotalTimeAndSeeks()
     {
         MainFixture f;
-        QSlider *slider = f.main->Slider1;
+        QSlider *slider = f.control<QSlider>("Slider1");
         f.player->duration = 185.2;
         f.player->Open("/m/a.mp3");
-        QCOMPARE(f.main->label_totaltime->text(), QStringLiteral("3:05"));
+        QCOMPARE(f.control<QLabel>("label_totaltime")->text(), QStringLiteral("3:05"));
         QCOMPARE(slider->maximum(), 185);
         // The same file again leaves the total as it was; an unknown length shows 0:00.
         f.player->duration = -1;
         f.player->Open("/m/a.mp3");
         QCOMPARE(slider->maximum(), 185);
         f.player->Open("/m/b.mp3");
-        QCOMPARE(f.main->label_totaltime->text(), QStringLiteral("0:00"));
+        QCOMPARE(f.control<QLabel>("label_totaltime")->text(), QStringLiteral("0:00"));
         // A length the player learns only after the file was loaded is shown then.
         f.player->duration = 200;
         emit f.player->DurationChange();
-        QCOMPARE(f.main->label_totaltime->text(), QStringLiteral("3:20"));
+        QCOMPARE(f.control<QLabel>("label_totaltime")->text(), QStringLiteral("3:20"));
         // The timer moves a held slider but never seeks; the user's odd seconds do.
         slider->setSliderDown(true);
         slider->setSliderPosition(37);
         slider->setSliderPosition(38);
         f.player->position = 42.4;
-        f.main->Timer1_Timer();
-        QCOMPARE(slider->value(), 42);
-        QCOMPARE(f.main->label_currenttime->text(), QStringLiteral("0:42"));
+        QTRY_COMPARE(slider->value(), 42);
+        QCOMPARE(f.control<QLabel>("label_currenttime")->text(), QStringLiteral("0:42"));
         slider->setSliderDown(false);
         QTest::keyClick(slider, Qt::Key_Right);
         QCOMPARE(f.player->seeks, (std::vector<double>{37, 47}));
@@ -192,15 +196,15 @@ private slots:
     void queueWindowReordersRemovesAndClears()
     {
         MainFixture f;
-        TestSupport::CapturedMessages messages;
-        f.main->cmd_Q->click();
+        TestSupport::RecordedMessages &messages = f.messages;
+        f.click("cmd_Q");
         frm_Q &q = Window<frm_Q>();
         q.cmd_QueUp->click();
         q.cmd_QueDown->click();
         QCOMPARE(messages.texts, (QStringList{"No Songs in Q", "No Songs in Q"}));
-        TestSupport::SetCatalogue({{"A", "1", "/a"}, {"B", "2", "/b"}, {"C", "3", "/c"}, {"D", "4", "/d"}});
+        TestSupport::SetCatalogue(f.model(), {{"A", "1", "/a"}, {"B", "2", "/b"}, {"C", "3", "/c"}, {"D", "4", "/d"}});
         for (int i = 0; i < 4; ++i)
-            Enqueue({Songs.at(i).LongName, int16_t(i)});
+            QueueSong(f.model(), {f.model().catalogue.Songs().at(i).LongName, int16_t(i)});
         for (auto [row, button] : {std::pair{-1, q.cmd_QueRemove}, {1, q.cmd_QueRemove}, {0, q.cmd_QueUp},
                                    {2, q.cmd_QueDown}, {2, q.cmd_QueUp}, {1, q.cmd_QueUp}}) {
             if (row >= 0)
@@ -213,7 +217,7 @@ private slots:
         q.cmd_QueClear->click();
         QCOMPARE(q.list_que->count(), 0);
         q.cmd_close->click();
-        f.main->cmd_Q->click();
+        f.click("cmd_Q");
         QVERIFY(q.isVisible() && q.chk_songque->isChecked());
     }
 
@@ -221,9 +225,9 @@ private slots:
     {
         TestSupport::AppDir dir;
         MainFixture f;
-        TestSupport::CapturedMessages capture;
-        f.main->List1->addItem(QStringLiteral("from before"));
-        f.main->mnu_Options_Click();
+        TestSupport::RecordedMessages &capture = f.messages;
+        f.list()->addItem(QStringLiteral("from before"));
+        f.main->findChild<QAction *>("mnu_Options")->trigger();
         frm_Options &options = Window<frm_Options>();
         QVERIFY(QTest::qWaitForWindowActive(&options));
         options.text_FontSize->setFocus();
@@ -234,25 +238,25 @@ private slots:
             QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(capture.texts.size(), 4);
         QVERIFY(options.isVisible() && options.text_FontSize->hasFocus());
-        QCOMPARE(SortBy, QStringLiteral("TAS"));
+        QCOMPARE(f.model().settings.SortBy(), SortMode::TreeArtistSong);
         QVERIFY(!QFileInfo::exists(dir.file("Korvel.ini")));
         // An accepted size lets the click go on; with no songs the list mode only switches the view.
         options.text_FontSize->setText("31");
         QTest::mouseClick(options.Opt_Sort_LSA, Qt::LeftButton);
-        QCOMPARE(f.main->TreeView1->font().pointSize(), 30);
-        QCOMPARE(SortBy, QStringLiteral("LSA"));
-        QVERIFY(f.main->TreeView1->isHidden() && !f.main->List1->isHidden());
-        QCOMPARE(f.main->List1->count(), 1);
+        QCOMPARE(f.tree()->font().pointSize(), 30);
+        QCOMPARE(f.model().settings.SortBy(), SortMode::ListSongArtist);
+        QVERIFY(f.tree()->isHidden() && !f.list()->isHidden());
+        QCOMPARE(f.list()->count(), 1);
         // The tree after the song-artist mode plays the songs its nodes name.
-        TestSupport::SetCatalogue({{"B", "alpha", "/m/1.mp3"}, {"A", "delta", "/m/2.mp3"}, {"A", "beta", "/m/3.mp3"},
+        TestSupport::SetCatalogue(f.model(), {{"B", "alpha", "/m/1.mp3"}, {"A", "delta", "/m/2.mp3"}, {"A", "beta", "/m/3.mp3"},
                                    {"C", "gamma", "/m/4.mp3"}});
         options.Opt_Sort_LSA->click();
-        QCOMPARE(rows(*f.main->List1), (QStringList{"alpha, B", "beta, A", "delta, A", "gamma, C"}));
+        QCOMPARE(rows(*f.list()), (QStringList{"alpha, B", "beta, A", "delta, A", "gamma, C"}));
         options.Opt_Sort_TAS->click();
-        QVERIFY(!f.main->TreeView1->isHidden());
+        QVERIFY(!f.tree()->isHidden());
         for (int i = 0; i < 4; ++i) {
-            QCOMPARE(f.main->TreeView1->SongNode(i)->text(0), Songs.at(i).SongName);
-            QCOMPARE(f.main->TreeView1->SongNode(i)->parent()->text(0), Songs.at(i).Artist);
+            QCOMPARE(f.tree()->SongNode(i)->text(0), f.model().catalogue.Songs().at(i).SongName);
+            QCOMPARE(f.tree()->SongNode(i)->parent()->text(0), f.model().catalogue.Songs().at(i).Artist);
         }
     }
 
@@ -262,7 +266,7 @@ private slots:
         QTemporaryDir dir;
         TestSupport::WriteSong(dir.path() + "/one/two/b.mp3", "Second", "Band");
         TestSupport::WriteSong(dir.path() + "/one/a.mp3", "First", "Band");
-        f.main->cmd_addmp3->click();
+        f.click("cmd_addmp3");
         frm_addsongs &w = Window<frm_addsongs>();
         w.DirectoryListBox->SetPath(dir.path());
         QTest::mouseClick(w.DirectoryListBox->viewport(), Qt::LeftButton, {}, choose(*w.DirectoryListBox, "one"));
@@ -276,21 +280,21 @@ private slots:
         // The listed path is scanned, whatever the path box shows; twice adds twice.
         w.Text_Path->setText("/nowhere");
         w.cmd_recursive->click();
-        QCOMPARE(Songs.at(0).SongName, QStringLiteral("First"));
+        QCOMPARE(f.model().catalogue.Songs().at(0).SongName, QStringLiteral("First"));
         w.cmd_recursive->click();
-        QCOMPARE(f.main->TreeView1->Count(), 1 + 1 + 4);
-        QCOMPARE(f.main->Label_TotalAllSongs->text(), QStringLiteral("4"));
+        QCOMPARE(f.tree()->Count(), 1 + 1 + 4);
+        QCOMPARE(f.control<QLabel>("Label_TotalAllSongs")->text(), QStringLiteral("4"));
 
         // The CD button adds its drive without showing the window, or says it cannot.
         w.cmd_cancel->click();
-        TestSupport::CapturedMessages messages;
-        CdDrive = "/no/such/drive";
-        f.main->cmd_Cd->click();
+        TestSupport::RecordedMessages &messages = f.messages;
+        f.model().settings.SetCdDrive("/no/such/drive");
+        f.click("cmd_Cd");
         QCOMPARE(messages.texts, QStringList{"Drive Not Avaialible"});
         Platform::SetDriveRoots({dir.path() + "/one/two"});
-        CdDrive = dir.path() + "/one/two/";
-        f.main->cmd_Cd->click();
-        QCOMPARE(SongCount, 5);
+        f.model().settings.SetCdDrive(dir.path() + "/one/two/");
+        f.click("cmd_Cd");
+        QCOMPARE(f.model().catalogue.SongCount(), 5);
         QCOMPARE(messages.texts.size(), 1);
         QVERIFY(!w.isVisible());
     }

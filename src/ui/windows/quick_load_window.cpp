@@ -32,7 +32,7 @@ frm_QuickLoad::frm_QuickLoad(Model &model, QWidget *parent) : QWidget(parent, Qt
         text_ListName[i] = Kit::TextBox(this, QStringLiteral("text_ListName_") + n, model_.settings.SlotName(i),
                                         TwipRect(2280, top, 2055, 285));
         // The settings keep the names as the boxes show them.
-        connect(text_ListName[i], &QLineEdit::textEdited, &model_.settings,
+        connect(text_ListName[i], &QLineEdit::textChanged, &model_.settings,
                 [this, i](const QString &name) { model_.settings.SetSlotName(i, name); });
         connect(cmd_Load[i], &QPushButton::clicked, this, [this, i] { cmd_Load_Click(i); });
         connect(cmd_Save[i], &QPushButton::clicked, this, [this, i] { cmd_Save_Click(i); });

@@ -1,4 +1,5 @@
-// A main window over the test player whose play command lets pending events run instead of waiting.
+// A main window over the test player whose play command lets pending events run
+// instead of waiting, with its messages recorded instead of shown.
 #pragma once
 
 #include "platform/drives.h"
@@ -20,9 +21,29 @@
 
 namespace TestSupport {
 
+struct RecordedMessages : Screen::Messages {
+    void Show(const QString &text) override { texts.append(text); }
+    QStringList texts;
+};
+
 struct MainFixture {
+    RecordedMessages messages;
     FakeMediaPlayer *player = new FakeMediaPlayer;
-    std::unique_ptr<Main> main{new Main(player, [](int) { QCoreApplication::processEvents(); })};
+    std::unique_ptr<Main> main{new Main(player, [](int) { QCoreApplication::processEvents(); }, &messages)};
+
+    Model &model() { return main->model(); }
+    // The main window's control named `name`.
+    template <class T>
+    T *control(const char *name) const
+    {
+        T *found = main->findChild<T *>(QLatin1String(name));
+        if (!found)
+            qFatal("the main window has no %s", name);
+        return found;
+    }
+    Kit::KeyedTree *tree() const { return control<Kit::KeyedTree>("TreeView1"); }
+    QListWidget *list() const { return control<QListWidget>("List1"); }
+    void click(const char *button) const { control<QAbstractButton>(button)->click(); }
 };
 
 } // namespace TestSupport
