@@ -62,7 +62,11 @@ private slots:
         QTest::newRow("2.4 Latin-1 in blanks and NULs, no title, no v1")
             << Id3v2(4, Frame(4, "TPE1", Latin1, QByteArrayLiteral("  \xd8resund \0\0"))) + Audio
             << QStringList{"No Artist", "No SongName"} << QStringList{"Øresund", "No SongName"};
-        QTest::newRow("v1 only") << Audio + TagBytes("Song", "Band") << QStringList{"Band", "Song"} << QStringList{"Band", "Song"};
+        QTest::newRow("2.4 texts after a 5000-byte picture")
+            << Id3v2(4, Frame(4, "APIC", Latin1, QByteArray("image/png\0\3\0", 12) + QByteArray(5000, '\x89'))
+                            + Frame(4, "TPE1", Utf8, "Art") + Frame(4, "TIT2", Utf8, "Pic")) + Audio
+            << QStringList{"No Artist", "No SongName"} << QStringList{"Art", "Pic"};
+        QTest::newRow("v1 only, the whole file") << TagBytes("Song", "Band") << QStringList{"Band", "Song"} << QStringList{"Band", "Song"};
         QTest::newRow("31-letter title, artist from v1")
             << Id3v2(3, Frame(3, "TIT2", Latin1, "Thirty-One Letters In The Title")) + Audio
                    + TagBytes("Thirty-One Letters In The Title", "Band")
