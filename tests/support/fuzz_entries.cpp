@@ -64,11 +64,9 @@ void Tag(const QByteArray &bytes)
 void Id3v2(const QByteArray &bytes)
 {
     const Functions::TagTexts texts = Functions::ReadId3v2Texts(SongFile(bytes));
-    for (const QString &text : {texts.artist, texts.songName}) {
-        const auto blank = [](QChar c) { return c == u' ' || c.isNull(); };
-        if (text.isEmpty() || blank(text.front()) || blank(text.back()))
-            throw std::logic_error("an ID3v2 text is empty or not trimmed of spaces and NULs");
-    }
+    for (const QString &text : {texts.artist, texts.songName})
+        if (text.isEmpty() || text.startsWith(' ') || text.endsWith(' ') || text.contains(QChar()))
+            throw std::logic_error("an ID3v2 text is empty, not trimmed or holds a NUL");
 }
 
 void Settings(const QByteArray &bytes)
