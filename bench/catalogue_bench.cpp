@@ -1,5 +1,6 @@
 // Building the catalogue from a generated library of 32,767 songs: the walk and
-// tagging against a bare system-call walk, the sorts, the list fill, a whole
+// tagging against a bare system-call walk, also for a library whose songs start
+// with an ID3v2 tag read as such, the sorts, the list fill, a whole
 // "Add Directorys" with the disk's data in memory and read afresh from the disk,
 // and the memory it leaves.
 #include "bench_util.h"
@@ -96,7 +97,10 @@ QString LibraryMaker()
     return QString();
 }
 
-// Runs the library maker found above, which writes its songs under `into`.
+// The project's own maker of a library whose songs carry ID3v2 and ID3v1 tags.
+QString Id3v2LibraryMaker() { return QStringLiteral(KORVEL_SOURCE_DIR "/bench/make_id3v2_library.py"); }
+
+// Runs a library maker, which writes its songs under `into`.
 bool MakeLibrary(const QString &maker, const QString &into)
 {
     if (maker.isEmpty())
@@ -121,15 +125,17 @@ void EmptyCatalogue(Model &model)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QTemporaryDir appDir, library;
+    QTemporaryDir appDir, library, id3v2Library;
     Platform::SetApplicationDirectory(appDir.path());
 
-    const QString maker = LibraryMaker();
-    if (!MakeLibrary(maker, library.path())) {
-        std::fprintf(stderr, "cannot make the library with %s\n", qPrintable(maker));
-        return 1;
+    for (const auto &[maker, into] : {std::pair(LibraryMaker(), &library), std::pair(Id3v2LibraryMaker(), &id3v2Library)}) {
+        if (!MakeLibrary(maker, into->path())) {
+            std::fprintf(stderr, "cannot make the library with %s\n", qPrintable(maker));
+            return 1;
+        }
     }
     const std::string libraryPath = QFile::encodeName(library.path()).toStdString();
+    const std::string id3v2LibraryPath = QFile::encodeName(id3v2Library.path()).toStdString();
 
     Main main;
     main.show();
@@ -144,12 +150,19 @@ int main(int argc, char **argv)
     // The walk and the tag pass alone, with no screen: the tree that the scan
     // rebuilds at its end counts in the whole addition below.
     Model bare;
-    const double scanTag = Bench::MedianMs(Runs, [&] { EmptyCatalogue(bare); }, [&] {
+    const auto scanAndTag = [&](const QString &path, Functions::TagReading reading) {
         Catalogue::Edit edit(bare.catalogue);
-        Functions::WalkDirectories(bare.screen, library.path(), edit.Songs(), edit.LastSongIndex(), edit.SongCount());
-        Functions::TagSongs(bare.screen, edit.Songs(), edit.LastSongIndex(), edit.SongCount());
-    });
+        Functions::WalkDirectories(bare.screen, path, edit.Songs(), edit.LastSongIndex(), edit.SongCount());
+        Functions::TagSongs(bare.screen, edit.Songs(), edit.LastSongIndex(), edit.SongCount(), reading);
+    };
+    ReferenceWalk(id3v2LibraryPath);
+    const double id3v2Reference = Bench::MedianMs(Runs, nullptr, [&] { ReferenceWalk(id3v2LibraryPath); });
+    const double scanTagV2 = Bench::MedianMs(Runs, [&] { EmptyCatalogue(bare); },
+                                             [&] { scanAndTag(id3v2Library.path(), Functions::TagReading::Id3v2); });
+    const double scanTag = Bench::MedianMs(Runs, [&] { EmptyCatalogue(bare); },
+                                           [&] { scanAndTag(library.path(), Functions::TagReading::Id3v1); });
     Bench::Print("scan_tag_ratio", scanTag / reference, "x");
+    Bench::Print("scan_tag_v2_ratio", scanTagV2 / id3v2Reference, "x");
 
     const std::vector<Song> scanOrder = bare.catalogue.Songs();
     std::vector<Song> songs = scanOrder;

@@ -202,10 +202,22 @@ private slots:
         model.settings.SetSlotName(0, "Party, loud");
         model.settings.SetSlotName(4, "Quiet");
         QVERIFY(Functions::WriteSettings(model.screen, model.settings));
-        QCOMPARE(dir.read("Korvel.ini"), QByteArray("\"SortBy\",\"LSA\"\r\n\"CdDrive\",\"/mnt/cd\"\r\n\"FontSize\",14\r\n"
-                                                    "\"SongsStartDir\",\"/home/u/Music\"\r\n\"ListName0\",\"Party, loud\"\r\n"
-                                                    "\"ListName1\",\"\"\r\n\"ListName2\",\"\"\r\n\"ListName3\",\"\"\r\n"
-                                                    "\"ListName4\",\"Quiet\"\r\n\"ListName5\",\"\"\r\n"));
+        const QByteArray designed("\"SortBy\",\"LSA\"\r\n\"CdDrive\",\"/mnt/cd\"\r\n\"FontSize\",14\r\n"
+                                  "\"SongsStartDir\",\"/home/u/Music\"\r\n\"ListName0\",\"Party, loud\"\r\n"
+                                  "\"ListName1\",\"\"\r\n\"ListName2\",\"\"\r\n\"ListName3\",\"\"\r\n"
+                                  "\"ListName4\",\"Quiet\"\r\n\"ListName5\",\"\"\r\n");
+        QCOMPARE(dir.read("Korvel.ini"), designed);
+        // ID3v2 reading adds one line while it is on; only its exact value turns it on.
+        using Functions::TagReading;
+        model.settings.SetTags(TagReading::Id3v2);
+        QVERIFY(Functions::WriteSettings(model.screen, model.settings));
+        QCOMPARE(dir.read("Korvel.ini"), designed + "\"Tags\",\"ID3v2\"\r\n");
+        for (const auto &[line, reading] : {std::pair{"\"Tags\",\"ID3v2\"", TagReading::Id3v2}, {"\"Tags\",\"id3v2\"", TagReading::Id3v1},
+                                            {"\"Tags\",\"ID3v1\"", TagReading::Id3v1}}) {
+            dir.write("Korvel.ini", designed + line);
+            Functions::ReadSettings(model.settings);
+            QCOMPARE(model.settings.Tags(), reading);
+        }
     }
 
     void savesThatCannotHappenKeepTheOldFiles()

@@ -12,6 +12,15 @@ namespace Fuzz {
 
 namespace {
 QTemporaryDir *directory = nullptr;
+
+// The path, in the file-name encoding, of a song file holding `bytes`.
+QByteArray SongFile(const QByteArray &bytes)
+{
+    QFile file(directory->filePath("song.mp3"));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write the fuzz input");
+    return QFile::encodeName(file.fileName());
+}
 } // namespace
 
 void Prepare()
@@ -44,17 +53,21 @@ void Playlist(const QByteArray &bytes)
 
 void Tag(const QByteArray &bytes)
 {
-    QFile file(directory->filePath("song.mp3"));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        throw std::runtime_error("cannot write the fuzz input");
-    file.close();
-    const TagRecord tag = Functions::ReadTag(QFile::encodeName(file.fileName()));
+    const TagRecord tag = Functions::ReadTag(SongFile(bytes));
     const QString title = Functions::CleanTagText(tag.Title.data(), tag.Title.size());
     const QString artist = Functions::CleanTagText(tag.Artist.data(), tag.Artist.size());
     if (title.isEmpty() && artist.isEmpty() && bytes.size() < 128)
         throw std::logic_error("a short file lost its fallback titles");
     if (title.size() > 30 || artist.size() > 30 || title.startsWith(' ') || artist.endsWith(' '))
         throw std::logic_error("a tag text is wider than its field or not trimmed");
+}
+
+void Id3v2(const QByteArray &bytes)
+{
+    const Functions::TagTexts texts = Functions::ReadId3v2Texts(SongFile(bytes));
+    for (const QString &text : {texts.artist, texts.songName})
+        if (text.isEmpty() || text.startsWith(' ') || text.endsWith(' ') || text.contains(QChar()))
+            throw std::logic_error("an ID3v2 text is empty, not trimmed or holds a NUL");
 }
 
 void Settings(const QByteArray &bytes)

@@ -14,6 +14,9 @@ void Playlist(const QByteArray &bytes);
 // A file with these contents, tagged as an MP3 file is.
 void Tag(const QByteArray &bytes);
 
+// A file with these contents, its artist and title read from its ID3v2 tag.
+void Id3v2(const QByteArray &bytes);
+
 // A settings file with these bytes, read.
 void Settings(const QByteArray &bytes);
 

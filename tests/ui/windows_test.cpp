@@ -53,7 +53,7 @@ private slots:
         QTemporaryDir drive;
         Platform::SetDriveRoots({"/", drive.path()});
         dir.write("Korvel.ini", "\"SortBy\",\"LAS\"\r\n\"SongsStartDir\",\"" + drive.path().toUtf8() +
-                                    "\"\r\n\"FontSize\",50\r\n\"ListName3\",\"Road trip, 2004\"\r\n");
+                                    "\"\r\n\"FontSize\",50\r\n\"ListName3\",\"Road trip, 2004\"\r\n\"Tags\",\"ID3v2\"\r\n");
         MainFixture f;
         QVERIFY(f.control<QCheckBox>("chk_shuffle")->isChecked());
         // The window stands centred across the screen.
@@ -75,6 +75,11 @@ private slots:
         quickLoad.text_ListName[1]->setText(QStringLiteral("Typed"));
         quickLoad.cmd_Save[4]->click();
         QVERIFY(dir.read("Korvel.ini").contains("\"ListName1\",\"Typed\"\r\n\"ListName2\",\"\"\r\n\"ListName3\",\"Road"));
+        // The Edit menu shows the ID3v2 reading that the settings keep; turned off, its line goes.
+        QAction *tags = f.main->findChild<QAction *>("mnu_ReadId3v2Tags");
+        QVERIFY(tags->isChecked() && dir.read("Korvel.ini").endsWith("\"Tags\",\"ID3v2\"\r\n"));
+        tags->trigger();
+        QVERIFY(!dir.read("Korvel.ini").contains("Tags"));
     }
 
     void theViewsChooseTheirSelectionToPlayOrQueueAndClearLeavesQueueAndPlayer()

@@ -9,10 +9,6 @@
 namespace Functions {
 
 namespace {
-constexpr qint64 TagSize = 128;
-// Header, title and artist: the rest of the tag is never needed.
-constexpr qsizetype UsedBytes = 63;
-
 // Fields whose first byte lies outside '0'..'z' hold no usable text.
 template <std::size_t N>
 void Validate(std::array<char, N> &field, const char *fallback)
@@ -25,17 +21,22 @@ void Validate(std::array<char, N> &field, const char *fallback)
 
 TagRecord ReadTag(const QByteArray &path)
 {
+    std::array<char, TagUsedBytes> bytes{};
+    Platform::ReadNearEnd(path.constData(), TagSize, bytes.data(), TagUsedBytes);
+    return DecodeTag(bytes);
+}
+
+TagRecord DecodeTag(const std::array<char, TagUsedBytes> &bytes)
+{
     TagRecord tag;
-    char bytes[UsedBytes] = {};
-    Platform::ReadNearEnd(path.constData(), TagSize, bytes, UsedBytes);
-    std::memcpy(tag.Header.data(), bytes, tag.Header.size());
+    std::memcpy(tag.Header.data(), bytes.data(), tag.Header.size());
     if (std::memcmp(tag.Header.data(), "TAG", 3) != 0) {
         TagRecord::Assign(tag.Title, "No SongName");
         TagRecord::Assign(tag.Artist, "No Artist");
         return tag;
     }
-    std::memcpy(tag.Title.data(), bytes + 3, tag.Title.size());
-    std::memcpy(tag.Artist.data(), bytes + 33, tag.Artist.size());
+    std::memcpy(tag.Title.data(), bytes.data() + 3, tag.Title.size());
+    std::memcpy(tag.Artist.data(), bytes.data() + 33, tag.Artist.size());
     Validate(tag.Artist, "No Artist");
     Validate(tag.Title, "No SongName");
     return tag;

@@ -9,22 +9,26 @@
 
 namespace Functions {
 
-TagPass::TagPass(const std::vector<Song> &songs, int16_t lastIndex, int16_t count)
+TagPass::TagPass(const std::vector<Song> &songs, int16_t lastIndex, int16_t count, TagReading reading)
     : lastIndex_(count == 0 ? -1 : lastIndex)
 {
     if (lastIndex_ < 0)
         return;
     if (static_cast<std::size_t>(lastIndex_) >= songs.size())
         throw std::out_of_range("last index outside the catalogue");
-    const auto size = static_cast<std::size_t>(lastIndex_) + 1;
-    paths_.reserve(size);
-    for (std::size_t i = 0; i < size; ++i)
-        paths_.push_back(QFile::encodeName(TrimSpaces(songs[i].LongName)));
-    read_.resize(size);
+    paths_.reserve(static_cast<std::size_t>(lastIndex_) + 1);
+    for (int i = 0; i <= lastIndex_; ++i)
+        paths_.push_back(QFile::encodeName(TrimSpaces(songs[static_cast<std::size_t>(i)].LongName)));
+    read_.resize(paths_.size());
     // Each worker reads its songs' paths and writes their own entries, nothing else.
-    pass_ = std::make_unique<ParallelPass>(lastIndex_, [this](int i) {
-        const TagRecord tag = ReadTag(paths_[static_cast<std::size_t>(i)]);
-        Fields &fields = read_[static_cast<std::size_t>(i)];
+    pass_ = std::make_unique<ParallelPass>(lastIndex_, [this, reading](int i) {
+        const QByteArray &path = paths_[static_cast<std::size_t>(i)];
+        TagTexts &fields = read_[static_cast<std::size_t>(i)];
+        if (reading == TagReading::Id3v2) {
+            fields = ReadId3v2Texts(path);
+            return;
+        }
+        const TagRecord tag = ReadTag(path);
         fields.artist = CleanTagText(tag.Artist.data(), static_cast<qsizetype>(tag.Artist.size()));
         fields.songName = CleanTagText(tag.Title.data(), static_cast<qsizetype>(tag.Title.size()));
     });
@@ -40,7 +44,7 @@ void TagPass::Finish(Screen::Surface &screen, std::vector<Song> &songs)
         while (tagged < reached) {
             ++tagged;
             Song &song = songs.at(static_cast<std::size_t>(tagged));
-            Fields &fields = read_[static_cast<std::size_t>(tagged)];
+            TagTexts &fields = read_[static_cast<std::size_t>(tagged)];
             song.Artist = std::move(fields.artist);
             song.SongName = std::move(fields.songName);
         }
@@ -48,9 +52,9 @@ void TagPass::Finish(Screen::Surface &screen, std::vector<Song> &songs)
     });
 }
 
-void TagSongs(Screen::Surface &screen, std::vector<Song> &songs, int16_t lastIndex, int16_t count)
+void TagSongs(Screen::Surface &screen, std::vector<Song> &songs, int16_t lastIndex, int16_t count, TagReading reading)
 {
-    TagPass pass(songs, lastIndex, count);
+    TagPass pass(songs, lastIndex, count, reading);
     pass.Finish(screen, songs);
 }
 

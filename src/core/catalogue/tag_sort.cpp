@@ -22,7 +22,8 @@ void TagSort(Model &model, Functions::TagPass &tags)
 
 void TagSort(Model &model)
 {
-    Functions::TagPass tags(model.catalogue.Songs(), model.catalogue.LastSongIndex(), model.catalogue.SongCount());
+    Functions::TagPass tags(model.catalogue.Songs(), model.catalogue.LastSongIndex(), model.catalogue.SongCount(),
+                            model.settings.Tags());
     TagSort(model, tags);
 }
 
@@ -31,7 +32,8 @@ void FinishAddition(Model &model, bool complete)
     // The tags are read on worker threads while this thread rebuilds the tree: the
     // workers read their own copy of the paths and fill a table of their own, so the
     // tree still shows the songs as the addition left them.
-    Functions::TagPass tags(model.catalogue.Songs(), model.catalogue.LastSongIndex(), model.catalogue.SongCount());
+    Functions::TagPass tags(model.catalogue.Songs(), model.catalogue.LastSongIndex(), model.catalogue.SongCount(),
+                            model.settings.Tags());
     Functions::FinishScan(model, complete);
     TagSort(model, tags);
 }

@@ -38,6 +38,12 @@ void Settings::SetSongsStartDir(const QString &dir)
         emit songsStartDirChanged();
 }
 
+void Settings::SetTags(Functions::TagReading tags)
+{
+    if (Assign(tags_, tags))
+        emit tagsChanged();
+}
+
 void Settings::SetSlotName(int slot, const QString &name)
 {
     if (Assign(slotNames_.at(static_cast<std::size_t>(slot)), name))

@@ -1,8 +1,9 @@
 // What Korvel.ini keeps: the view-and-sort mode, the CD drive, the views' font size,
-// the add-songs start directory and the quick-load slots' names.
+// the add-songs start directory, the quick-load slots' names and the tags read.
 #pragma once
 
 #include "core/state/sort_mode.h"
+#include "core/state/tag_reading.h"
 
 #include <QObject>
 #include <QString>
@@ -21,6 +22,8 @@ public:
     int16_t FontSize() const { return fontSize_; }
     const QString &SongsStartDir() const { return songsStartDir_; }
     const QString &SlotName(int slot) const { return slotNames_.at(static_cast<std::size_t>(slot)); }
+    // The tags the next tagging pass reads.
+    Functions::TagReading Tags() const { return tags_; }
 
     // Each setter announces a value that really changed, once.
     void SetSortBy(SortMode mode);
@@ -28,6 +31,7 @@ public:
     void SetFontSize(int16_t size);
     void SetSongsStartDir(const QString &dir);
     void SetSlotName(int slot, const QString &name);
+    void SetTags(Functions::TagReading tags);
 
 signals:
     void sortByChanged();
@@ -35,6 +39,7 @@ signals:
     void fontSizeChanged();
     void songsStartDirChanged();
     void slotNameChanged(int slot);
+    void tagsChanged();
 
 private:
     SortMode sortBy_ = SortMode::TreeArtistSong;
@@ -42,4 +47,5 @@ private:
     int16_t fontSize_ = 0;
     QString songsStartDir_;
     std::array<QString, QuickLoadSlots> slotNames_;
+    Functions::TagReading tags_ = Functions::TagReading::Id3v1;
 };

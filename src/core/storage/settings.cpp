@@ -15,6 +15,8 @@ namespace Functions {
 namespace {
 const QString SettingsFile = QStringLiteral("Korvel.ini");
 const QString ListNameKey = QStringLiteral("ListName");
+const QString TagsKey = QStringLiteral("Tags");
+const QString Id3v2Value = QStringLiteral("ID3v2");
 constexpr int16_t DefaultFontSize = 8;
 
 // A font size as the file holds it; anything that is no 16-bit number reads as 0.
@@ -30,6 +32,7 @@ struct Read {
     QString cdDrive;
     int16_t fontSize = 0;
     QString songsStartDir;
+    QString tags;
 };
 
 void Store(const QString &key, const QString &value, Read &read, Settings &settings)
@@ -42,6 +45,8 @@ void Store(const QString &key, const QString &value, Read &read, Settings &setti
         read.fontSize = FontSizeValue(value);
     else if (key == QLatin1String("SongsStartDir"))
         read.songsStartDir = value;
+    else if (key == TagsKey)
+        read.tags = value;
     else if (key.size() == ListNameKey.size() + 1 && key.startsWith(ListNameKey)) {
         const int slot = key.back().unicode() - u'0';
         if (slot >= 0 && slot < QuickLoadSlots)
@@ -74,6 +79,7 @@ void ReadSettings(Settings &settings, QIODevice *file)
     settings.SetCdDrive(read.cdDrive.isEmpty() ? Platform::DefaultCdDrive() : read.cdDrive);
     settings.SetFontSize(read.fontSize == 0 ? DefaultFontSize : read.fontSize);
     settings.SetSongsStartDir(read.songsStartDir.isEmpty() ? Platform::DefaultSongsStartDir() : read.songsStartDir);
+    settings.SetTags(read.tags == Id3v2Value ? TagReading::Id3v2 : TagReading::Id3v1);
 }
 
 bool WriteSettings(Screen::Surface &screen, const Settings &settings)
@@ -84,6 +90,9 @@ bool WriteSettings(Screen::Surface &screen, const Settings &settings)
                       Line(QStringLiteral("SongsStartDir"), QuotedField(settings.SongsStartDir()));
     for (int i = 0; i < QuickLoadSlots; ++i)
         text += Line(ListNameKey + QString::number(i), QuotedField(settings.SlotName(i)));
+    // Only while it is on, so that a file written with it off is what older copies write.
+    if (settings.Tags() == TagReading::Id3v2)
+        text += Line(TagsKey, QuotedField(Id3v2Value));
     return WriteWholeFile(screen, Platform::ApplicationFile(SettingsFile), text);
 }
 

@@ -157,6 +157,14 @@ void Main::CreateMenu()
     mnu_Edit->setObjectName(QStringLiteral("mnu_Edit"));
     mnu_Options = mnu_Edit->addAction(QStringLiteral("Options"));
     mnu_Options->setObjectName(QStringLiteral("mnu_Options"));
+    mnu_ReadId3v2Tags = mnu_Edit->addAction(QStringLiteral("Read ID3v2 Tags"));
+    mnu_ReadId3v2Tags->setObjectName(QStringLiteral("mnu_ReadId3v2Tags"));
+    mnu_ReadId3v2Tags->setCheckable(true);
+    const QString tagsTip = QStringLiteral("Artist and title from the ID3v2 tag at the start of each file, else from the "
+                                           "ID3v1 tag; songs already listed keep theirs until they are added again");
+    mnu_ReadId3v2Tags->setStatusTip(tagsTip);
+    mnu_ReadId3v2Tags->setToolTip(tagsTip);
+    mnu_Edit->setToolTipsVisible(true);
 
     mnu_Help = menuBar()->addMenu(QStringLiteral("Help"));
     mnu_Help->setObjectName(QStringLiteral("mnu_Help"));
@@ -242,6 +250,13 @@ void Main::BindModel()
     connect(Slider_vol, &QSlider::valueChanged, &options, &PlayerOptions::SetVolume);
     connect(&options, &PlayerOptions::volumeChanged, Slider_vol, &QSlider::setValue);
     connect(&options, &PlayerOptions::volumeChanged, this, &Main::Slider_vol_Change);
+    // The choice applies from the next tagging pass and is remembered at once.
+    connect(mnu_ReadId3v2Tags, &QAction::triggered, this, [this](bool on) {
+        model_.settings.SetTags(on ? Functions::TagReading::Id3v2 : Functions::TagReading::Id3v1);
+        Functions::WriteSettings(model_.screen, model_.settings);
+    });
+    connect(&settings, &Settings::tagsChanged, this,
+            [this] { mnu_ReadId3v2Tags->setChecked(model_.settings.Tags() == Functions::TagReading::Id3v2); });
 }
 
 void Main::Form_Load()

@@ -143,6 +143,7 @@ private:
     QAction *mnu_Exit;
     QMenu *mnu_Edit;
     QAction *mnu_Options;
+    QAction *mnu_ReadId3v2Tags;
     QMenu *mnu_Help;
     QAction *mnu_About;
 

@@ -1,0 +1,77 @@
+// The artist and title the tagging pass gives with the ID3v2 reading off and on.
+#include "core/catalogue/tags.h"
+#include "support/song_files.h"
+
+#include <QtTest>
+
+namespace {
+// `n` as `bytes` big-endian bytes of `bits` bits each (7 in ID3v2's sync-safe sizes).
+QByteArray Number(quint32 n, int bytes, int bits = 8)
+{
+    return bytes == 0 ? QByteArray() : Number(n >> bits, bytes - 1, bits) + char(n & ((1u << bits) - 1));
+}
+
+constexpr char Latin1 = 0, Utf16 = 1, Utf8 = 3;
+
+// A tag of version 2.`version` of frames (id, text encoding, text), announcing
+// `size` bytes if given: version 2.2 has three-letter ids and three-byte sizes, 2.3
+// plain and 2.4 sync-safe four-byte sizes and two flag bytes.
+QByteArray Id3v2(int version, const QList<std::tuple<QByteArray, char, QByteArray>> &frames, quint32 size = 0)
+{
+    QByteArray body;
+    for (const auto &[id, encoding, text] : frames)
+        body += id + Number(text.size() + 1, version == 2 ? 3 : 4, version == 4 ? 7 : 8) + QByteArray(version == 2 ? 0 : 2, '\0') + encoding + text;
+    return "ID3" + QByteArray(1, char(version)) + QByteArray(2, '\0') + Number(size ? size : body.size(), 4, 7) + body;
+}
+
+QByteArray Utf16Bom(const QString &text) { return QStringEncoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom)(text); }
+} // namespace
+
+class Id3v2TagsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void artistAndTitle_data()
+    {
+        QTest::addColumn<QByteArray>("contents"); // null: a named pipe stands there
+        QTest::addColumn<QStringList>("expected"); // artist and title with the option off, then on
+        const auto v1 = [](const QByteArray &title, const QByteArray &artist) { return QByteArray(300, 'U') + TestSupport::TagBytes(title, artist); };
+        QTest::newRow("2.2 TP1 TT2, no v1") << Id3v2(2, {{"TP1", Latin1, "Abba"}, {"TT2", Latin1, "Waterloo"}})
+                                            << QStringList{"No Artist", "No SongName", "Abba", "Waterloo"};
+        QTest::newRow("2.3 UTF-16 with a BOM, v1 of other texts")
+            << Id3v2(3, {{"TPE1", Utf16, Utf16Bom("Ólafur Arnalds")}, {"TIT2", Utf16, Utf16Bom("Near Light")}}) + v1("Title", "Artist")
+            << QStringList{"Artist", "Title", "Ólafur Arnalds", "Near Light"};
+        QTest::newRow("2.4 UTF-8 accented first letter")
+            << Id3v2(4, {{"TIT2", Utf8, "La Vie en rose"}, {"TPE1", Utf8, "Édith Piaf"}}) + v1("La Vie en rose", "\xc9" "dith Piaf")
+            << QStringList{"No Artist", "La Vie en rose", "Édith Piaf", "La Vie en rose"};
+        QTest::newRow("2.4 Latin-1 in blanks and NULs, no title, no v1")
+            << Id3v2(4, {{"TPE1", Latin1, QByteArrayLiteral("  \xd8resund \0\0")}}) << QStringList{"No Artist", "No SongName", "Øresund", "No SongName"};
+        QTest::newRow("2.4 texts after a 5000-byte picture")
+            << Id3v2(4, {{"APIC", Latin1, QByteArray("image/png\0\3\0", 12) + QByteArray(5000, '\x89')}, {"TPE1", Utf8, "Art"}, {"TIT2", Utf8, "Pic"}})
+            << QStringList{"No Artist", "No SongName", "Art", "Pic"};
+        QTest::newRow("v1 only, the whole file") << TestSupport::TagBytes("Song", "Band") << QStringList{"Band", "Song", "Band", "Song"};
+        QTest::newRow("31-letter title, empty TPE1, v1 artist")
+            << Id3v2(3, {{"TPE1", Latin1, ""}, {"TIT2", Latin1, "Thirty-One Letters In The Title"}}) + v1("Thirty-One Letters In The Title", "Band")
+            << QStringList{"Band", "Thirty-One Letters In The Titl", "Band", "Thirty-One Letters In The Title"};
+        QTest::newRow("200 MiB announced, v1 in what is there") << Id3v2(4, {{"TPE1", Latin1, "Cut"}}, 200u << 20) + TestSupport::TagBytes("Kept", "Lost")
+                                                                << QStringList{"Lost", "Kept", "Cut", "Kept"};
+        QTest::newRow("pipe") << QByteArray() << QStringList{"No Artist", "No SongName", "No Artist", "No SongName"};
+    }
+    void artistAndTitle()
+    {
+        QFETCH(QByteArray, contents);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("song.mp3");
+        contents.isNull() ? TestSupport::MakePipe(path) : TestSupport::WriteFile(path, contents);
+        QStringList texts;
+        Screen::Surface screen;
+        for (const auto reading : {Functions::TagReading::Id3v1, Functions::TagReading::Id3v2}) {
+            std::vector<Song> songs{{"song.mp3", " " + path + " ", 0, "Old", "Old"}};
+            Functions::TagSongs(screen, songs, 0, 1, reading);
+            texts << songs[0].Artist << songs[0].SongName;
+        }
+        QTEST(texts, "expected");
+    }
+};
+
+QTEST_GUILESS_MAIN(Id3v2TagsTest)
+#include "id3v2_tags_test.moc"
