@@ -6,6 +6,7 @@
 
 namespace Functions {
 
+// A song's artist and title as its file's tags give them.
 struct TagTexts {
     QString artist;
     QString songName;
