@@ -44,7 +44,7 @@ QStringList longNames(const std::vector<Song> &songs)
     return names;
 }
 
-// Songs whose keys differ in every form once lower-cased, and whose order is the same in every locale.
+// Songs whose keys differ in every form, in the same order in every locale.
 const std::vector<Song> plainSongs{{"g.mp3", "0", 0, "abba", "Waterloo"},  {"C.mp3", "1", 0, "ABBA", "Dancing Queen"},
                                    {"j.mp3", "2", 0, "A", "Zebra"},        {"e.mp3", "3", 0, "AB", "Alpha"},
                                    {"a.mp3", "4", 0, "Blur", "Song Two"},  {"H.mp3", "5", 0, "blurb", "Intro"},
@@ -180,38 +180,6 @@ private slots:
 
     void catalogueSortsAsTheUserReadsIt()
     {
-        QRandomGenerator random(7);
-        for (const char *locale : {"C", "en_US"}) {
-            QLocale::setDefault(QLocale(locale));
-            for (const QString key : {"AS", "SA", "F"}) {
-                const auto sortsLikeAStableSort = [&](const std::vector<int> &order) {
-                    std::vector<Song> songs;
-                    for (const int i : order)
-                        songs.push_back(plainSongs[i]);
-                    std::vector<Song> expected = songs;
-                    std::stable_sort(expected.begin(), expected.end(), [&](const Song &a, const Song &b) {
-                        return keyText(a, key).toLower() < keyText(b, key).toLower();
-                    });
-                    Functions::SortSongs(0, int16_t(songs.size() - 1), songs, key);
-                    return longNames(songs) == longNames(expected);
-                };
-                // Every order of the small catalogues, random orders of the larger ones.
-                for (int size = 1; size <= int(plainSongs.size()); ++size) {
-                    std::vector<int> order(size);
-                    std::iota(order.begin(), order.end(), 0);
-                    for (int round = 0; size <= EveryOrderUpTo ? round == 0 || std::next_permutation(order.begin(), order.end())
-                                                               : round < RandomOrders; ++round) {
-                        if (size > EveryOrderUpTo)
-                            std::shuffle(order.begin(), order.end(), random);
-                        QVERIFY2(sortsLikeAStableSort(order), qPrintable(QString("%1 %2 songs, round %3").arg(key).arg(size).arg(round)));
-                    }
-                }
-            }
-        }
-    }
-
-    void oddTextsSortAsTheCollatorOrdersThem()
-    {
         // Letters with unusual case folding, and characters outside the basic plane.
         const QStringList words{"abba", "ABBA", "A", "AB", "a b", "Z", "élan", "Elan", "1999", "(live)", "",
                                 "ß", "SS", "ſ", "\u212A", "k", "\U00010400", "\U00010428", "\U0001D400", "\uFB00"};
@@ -220,30 +188,45 @@ private slots:
             QLocale::setDefault(QLocale(locale));
             QCollator collator;
             collator.setCaseSensitivity(Qt::CaseInsensitive);
-            for (const QString key : {"AS", "SA", "F", "as"}) {
+            for (const QString key : {"AS", "SA", "F"}) {
+                // The keys in a stable sort's order; songs of equal keys may stand in either order.
+                const auto sortsLikeAStableSort = [&](std::vector<Song> songs) {
+                    std::vector<Song> expected = songs;
+                    std::stable_sort(expected.begin(), expected.end(), [&](const Song &a, const Song &b) {
+                        return collator.compare(keyText(a, key), keyText(b, key)) < 0;
+                    });
+                    Functions::SortSongs(0, int16_t(songs.size() - 1), songs, key);
+                    for (std::size_t i = 0; i < songs.size(); ++i)
+                        if (collator.compare(keyText(songs[i], key), keyText(expected[i], key)) != 0)
+                            return false;
+                    return std::is_permutation(songs.begin(), songs.end(), expected.begin(),
+                                               [](const Song &a, const Song &b) { return a.LongName == b.LongName; });
+                };
+                // Every order of small catalogues of plain texts, random orders of larger ones and of odd texts.
+                for (int size = 1; size <= int(plainSongs.size()); ++size) {
+                    std::vector<Song> songs(plainSongs.begin(), plainSongs.begin() + size);
+                    const auto byName = [](const Song &a, const Song &b) { return a.LongName < b.LongName; };
+                    for (int round = 0; size <= EveryOrderUpTo ? round == 0 || std::next_permutation(songs.begin(), songs.end(), byName)
+                                                               : round < RandomOrders; ++round) {
+                        if (size > EveryOrderUpTo)
+                            std::shuffle(songs.begin(), songs.end(), random);
+                        QVERIFY2(sortsLikeAStableSort(songs), qPrintable(QString("%1 %2 songs, round %3").arg(key).arg(size).arg(round)));
+                    }
+                }
                 for (int round = 0; round < 10; ++round) {
                     std::vector<Song> songs(1 + random.bounded(300));
                     for (std::size_t i = 0; i < songs.size(); ++i)
                         songs[i] = Song{words[random.bounded(words.size())], QString::number(i), 0,
                                         words[random.bounded(words.size())], words[random.bounded(words.size())]};
-                    std::vector<Song> expected = songs;
-                    // With a key that names no text nothing moves.
-                    if (key != "as")
-                        std::stable_sort(expected.begin(), expected.end(), [&](const Song &a, const Song &b) {
-                            return collator.compare(keyText(a, key), keyText(b, key)) < 0;
-                        });
-                    Functions::SortSongs(0, static_cast<int16_t>(songs.size() - 1), songs, key);
-                    QStringList names = longNames(songs), all = longNames(expected);
-                    if (key == "as")
-                        QCOMPARE(names, all);
-                    // Songs of equal keys may stand in either order.
-                    for (std::size_t i = 0; i < songs.size(); ++i)
-                        QVERIFY(collator.compare(keyText(songs[i], key), keyText(expected[i], key)) == 0);
-                    names.sort();
-                    all.sort();
-                    QCOMPARE(names, all);
+                    QVERIFY(sortsLikeAStableSort(songs));
                 }
             }
+            // With a key that names no text nothing moves; "A Zebra" comes before "AB Alpha", a space before letters.
+            std::vector<Song> songs = plainSongs;
+            Functions::SortSongs(0, int16_t(songs.size() - 1), songs, "as");
+            QCOMPARE(longNames(songs), longNames(plainSongs));
+            Functions::SortSongs(0, int16_t(songs.size() - 1), songs, "AS");
+            QCOMPARE(longNames(songs), (QStringList{"2", "3", "1", "0", "4", "5", "6", "7", "8", "9"}));
         }
     }
 

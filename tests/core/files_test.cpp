@@ -296,14 +296,10 @@ private slots:
         const QByteArray path = QFile::encodeName(dir.path());
         if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
             QSKIP("This process may not have a mount table of its own");
-        constexpr int Mounts = 2;
-        const auto unmount = qScopeGuard([&] {
-            for (int i = 0; i < Mounts; ++i)
-                ::umount2(path, MNT_DETACH);
-        });
-        for (int i = 0; i < Mounts; ++i)
-            QVERIFY(::mount(path, path, nullptr, MS_BIND, nullptr) == 0);
+        QVERIFY(::mount(path, path, nullptr, MS_BIND, nullptr) == 0 && ::mount(path, path, nullptr, MS_BIND, nullptr) == 0);
         const QStringList roots = Platform::DriveRoots();
+        // Unmounted, the folder can go.
+        QVERIFY(::umount2(path, MNT_DETACH) == 0 && ::umount2(path, MNT_DETACH) == 0);
         QCOMPARE(roots.count(dir.path()), 1);
         QVERIFY(roots.contains("/") && std::is_sorted(roots.begin(), roots.end()));
     }
@@ -323,11 +319,7 @@ private slots:
                 for (const QString &name : inputs.entryList(QDir::Files)) {
                     QFile file(inputs.filePath(name));
                     QVERIFY(file.open(QIODevice::ReadOnly));
-                    try {
-                        reader.value()(file.readAll());
-                    } catch (const std::exception &e) {
-                        QFAIL(qPrintable(file.fileName() + ": " + e.what()));
-                    }
+                    reader.value()(file.readAll());
                 }
             }
         }
