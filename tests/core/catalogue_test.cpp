@@ -16,15 +16,6 @@
 using TestSupport::TagBytes;
 
 namespace {
-QStringList scan(const QString &dir)
-{
-    Functions::ScanDirectories(dir, Songs, LastSongIndex, SongCount);
-    QStringList names;
-    for (const Song &song : Songs)
-        names.append(song.LongName);
-    return names;
-}
-
 void makeFiles(const QString &root, const QStringList &names)
 {
     for (const QString &name : names)
@@ -42,6 +33,12 @@ QStringList longNames(const std::vector<Song> &songs)
     for (const Song &song : songs)
         names << song.LongName;
     return names;
+}
+
+QStringList scan(const QString &dir)
+{
+    Functions::ScanDirectories(dir, Songs, LastSongIndex, SongCount);
+    return longNames(Songs);
 }
 
 // Songs whose keys differ in every form, in the same order in every locale.
@@ -155,8 +152,6 @@ private slots:
         QTest::newRow("digits first") << filler + TagBytes("1999", "Prince") << "1999" << "Prince";
         QTest::newRow("first bytes 0 and z") << filler + TagBytes("0 to 9", "zz top") << "0 to 9" << "zz top";
         QTest::newRow("first bytes / and {") << filler + TagBytes("/slash", "{brace}") << "No SongName" << "No Artist";
-        QTest::newRow("parenthesis first") << filler + TagBytes("(Live)", "Band") << "No SongName" << "Band";
-        QTest::newRow("accent first") << filler + TagBytes("\xe9t\xe9", "\xc9" "cole") << "No SongName" << "No Artist";
         QTest::newRow("ISO-8859-1, tabs kept") << filler + TagBytes("Caf\xe9", "Mot\xf6rhead\t ")
                                                << QString::fromUtf8("Café") << QString::fromUtf8("Motörhead\t");
         QTest::newRow("missing file") << QByteArray() << "No SongName" << "No Artist";

@@ -29,10 +29,9 @@ QStringList rows(const QListWidget &list)
 // press, release; press, release, the second press also a double click.
 void clickThenDoubleClickBelowTheRows(QAbstractItemView *view)
 {
-    QWindow *window = view->window()->windowHandle();
     const QPoint below = view->viewport()->mapTo(view->window(), QPoint(5, view->viewport()->height() - 3));
-    QTest::mouseClick(window, Qt::LeftButton, {}, below);
-    QTest::mouseDClick(window, Qt::LeftButton, {}, below);
+    QTest::mouseClick(view->window()->windowHandle(), Qt::LeftButton, {}, below);
+    QTest::mouseDClick(view->window()->windowHandle(), Qt::LeftButton, {}, below);
 }
 
 // Makes the directory row named `name` current and returns where it is drawn.
