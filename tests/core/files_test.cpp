@@ -1,9 +1,10 @@
-// The program's files: playlists, settings and quick-load slots, saves that cannot happen, where the files live, and the install.
+// The program's files: playlists, settings and quick-load slots, saves that cannot happen, where the files live, the install and the drives.
 #include "core/state/font_size.h"
 #include "core/storage/playlist.h"
 #include "core/storage/quick_load.h"
 #include "core/storage/settings.h"
 #include "platform/default_paths.h"
+#include "platform/drives.h"
 #include "support/fuzz_entries.h"
 #include "support/state.h"
 
@@ -11,6 +12,8 @@
 #include <csignal>
 #include <fcntl.h>
 #include <grp.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -96,8 +99,8 @@ private slots:
         dir.write("playlist2.txt", QByteArray(200, 'x'));
         QVERIFY(Functions::SavePlaylist(screen, "playlist2.txt", {song("A", "B", "/p//c.mp3", "c.mp3"), song("D", "", "/q", "q")}, 1));
         QCOMPARE(dir.read("playlist2.txt"), QByteArray("\"A\",\"B\",\"/p//c.mp3\",\"c.mp3\"\r\n\"D\",\"\",\"/q\",\"q\"\r\n"));
-        // Bare fields, blanks before fields, fields spread over lines, no final line end.
-        Loaded read = load(dir, "Artist,Song,/x/y.mp3,y.mp3\n  \"B\",\"S2\"\r\n\"/z\",\"z\"\r\"C\",\"S3\",\"/w\",\"w\"");
+        // Bare fields, blanks and tabs before fields, fields spread over lines, no final line end.
+        Loaded read = load(dir, "Artist,\tSong, \t/x/y.mp3,y.mp3\n  \"B\",\t\"S2\"\r\n\"/z\",\"z\"\r\"C\",\"S3\",\"/w\",\"w\"");
         QCOMPARE(read.count, 3);
         QCOMPARE(fields(read.songs[0]), (QStringList{"Artist", "Song", "/x/y.mp3", "y.mp3"}));
         QCOMPARE(fields(read.songs[1]), (QStringList{"B", "S2", "/z", "z"}));
@@ -141,13 +144,13 @@ private slots:
         row("half to even", "\"FontSize\", +12.5 \r\n", "TAS", cd, 12);
         row("not a number", "\"FontSize\",\"big\"", "TAS", cd, 8);
         row("beyond 16 bits", "\"FontSize\",40000", "TAS", cd, 8);
+        row("blanks and tabs before fields", "\t\"SortBy\", \t\"LAS\"\r\n \t\"FontSize\",\t12", "LAS", cd, 12);
         row("key case, and a mode of no name", "\"sortby\",\"LAS\"\r\n\"SortBy\",\"las\"", "TAS", cd, 8);
         row("slots past the sixth", "\"ListName6\",\"x\"\r\n\"ListName9\",\"y\"\r\n\"ListName\",\"z\"", "TAS", cd, 8);
         row("unknown key and its value skipped", "\"Volume\",\"SortBy\"\r\n\"CdDrive\",\"/dev/sr1\"\r\n", "TAS", "/dev/sr1", 8);
         row("any order, last duplicate wins",
             "\"ListName1\",\"b\"\r\n\"SortBy\",\"LAS\"\r\n\"CdDrive\",\"\"\r\n\"SortBy\",\"LF\"\r\n\"ListName1\",\"c, d\"\r\n"
             "\"ListName0\",\"\"\r\n", "LF", cd, 8, "", "c, d");
-        row("blanks and tabs before fields", " \t\"CdDrive\",\t \"/dev/sr2\"\r\n\t\"SortBy\", LSA", "LSA", "/dev/sr2", 8);
     }
 
     void settingsReadingRules()
@@ -318,24 +321,41 @@ private slots:
         }
     }
 
-    // The fuzzing seed corpus and every input that ever made a reader fail.
+    // Folders mounted over themselves, b twice and then a, in a mount table of this process's own.
+    void aRootMountedTwiceIsOneDrive()
+    {
+        QTemporaryDir dir;
+        const QByteArray a = QFile::encodeName(dir.filePath("a")), b = QFile::encodeName(dir.filePath("b"));
+        QVERIFY(QDir(dir.path()).mkdir("a") && QDir(dir.path()).mkdir("b"));
+        if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
+            QSKIP("This process may not have a mount table of its own");
+        for (const QByteArray &path : {b, b, a})
+            QVERIFY(::mount(path, path, nullptr, MS_BIND, nullptr) == 0);
+        const QStringList roots = Platform::DriveRoots();
+        for (const QByteArray &path : {a, b, b})
+            QVERIFY(::umount2(path, MNT_DETACH) == 0);
+        QCOMPARE(roots.filter(dir.path()), (QStringList{dir.filePath("a"), dir.filePath("b")}));
+        QVERIFY(roots.contains("/"));
+    }
+
+    // The fuzzing seed corpus and every input that ever made a reader fail: each reader has both folders.
     void everyKeptFuzzInputIsReadAgain()
     {
         Fuzz::Prepare();
-        const std::pair<const char *, void (*)(const QByteArray &)> readers[] = {
-            {"playlist", Fuzz::Playlist}, {"tag", Fuzz::Tag}, {"settings", Fuzz::Settings}};
-        for (const auto &[target, entry] : readers) {
-            int inputs = 0;
-            for (const char *kind : {"corpus", "regressions"}) {
-                QDirIterator it(QStringLiteral(KORVEL_SOURCE_DIR "/tests/fuzz/%1/%2").arg(kind, target), QDir::Files);
-                while (it.hasNext()) {
-                    QFile file(it.next());
+        const QMap<QString, void (*)(const QByteArray &)> readers{
+            {"playlist", Fuzz::Playlist}, {"tag", Fuzz::Tag}, {"settings", Fuzz::Settings}, {"id3v2", Fuzz::Id3v2}};
+        for (const char *kind : {"corpus", "regressions"}) {
+            const QDir folder(QStringLiteral(KORVEL_SOURCE_DIR "/tests/fuzz/") + kind);
+            QCOMPARE(folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot), readers.keys());
+            for (auto reader = readers.begin(); reader != readers.end(); ++reader) {
+                const QDir inputs(folder.filePath(reader.key()));
+                QVERIFY2(!inputs.isEmpty(QDir::Files), qPrintable(inputs.path()));
+                for (const QString &name : inputs.entryList(QDir::Files)) {
+                    QFile file(inputs.filePath(name));
                     QVERIFY(file.open(QIODevice::ReadOnly));
-                    entry(file.readAll());
-                    ++inputs;
+                    reader.value()(file.readAll());
                 }
             }
-            QVERIFY2(inputs > 0, target);
         }
     }
 };

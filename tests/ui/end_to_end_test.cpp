@@ -13,6 +13,7 @@ const QString Player = "org.mpris.MediaPlayer2.Player";
 const QString Properties = "org.freedesktop.DBus.Properties";
 constexpr int Patience = 60000;
 constexpr double SongSeconds = 120;
+constexpr qlonglong AWhile = 1'000'000; // microseconds of play
 
 // Every file of a directory, with its contents.
 QMap<QString, QByteArray> snapshot(const QDir &dir)
@@ -82,10 +83,15 @@ private slots:
         call(Properties, "Set", {Player, "Volume", QVariant::fromValue(QDBusVariant(0.25))});
         QCOMPARE(get("Volume"), 0.25);
         QTRY_VERIFY_WITH_TIMEOUT(heard.contains("Volume", 0.25), Patience);
-        // Back to the song before the one Next chose (which may be the same song again).
+        // Stopped, and in order, Next plays the other song from its start; once that has played a
+        // while, Previous goes back.
+        call(Player, "Stop");
+        call(Properties, "Set", {Player, "Shuffle", QVariant::fromValue(QDBusVariant(false))});
         call(Player, "Next");
+        QTRY_VERIFY_WITH_TIMEOUT(get("Position").toLongLong() >= AWhile, Patience);
+        QCOMPARE(get("Metadata").toMap().value("xesam:title"), n == "1" ? "Song 2" : "Song 1");
         call(Player, "Previous");
-        QCOMPARE(get("Metadata").toMap().value("xesam:title"), song.value("xesam:title"));
+        QTRY_COMPARE_WITH_TIMEOUT(get("Metadata").toMap().value("xesam:title"), song.value("xesam:title"), Patience);
         // A file the desktop opens with Korvel joins the catalogue, tagged, and plays.
         const QString opened = QUrl::fromLocalFile(app.filePath("3.mp3")).toString();
         call(Player, "OpenUri", {opened});

@@ -26,9 +26,13 @@ QStringList rows(const QListWidget &list)
     return texts;
 }
 
-void doubleClickBelowTheRows(QAbstractItemView *view)
+// A click, then a double click, in the empty space below the rows, as the window system sends them:
+// press, release; press, release, the second press also a double click.
+void clickThenDoubleClickBelowTheRows(QAbstractItemView *view)
 {
-    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, QPoint(5, view->viewport()->height() - 3));
+    const QPoint below = view->viewport()->mapTo(view->window(), QPoint(5, view->viewport()->height() - 3));
+    QTest::mouseClick(view->window()->windowHandle(), Qt::LeftButton, {}, below);
+    QTest::mouseDClick(view->window()->windowHandle(), Qt::LeftButton, {}, below);
 }
 
 // Makes the directory row named `name` current and returns where it is drawn.
@@ -98,17 +102,17 @@ private slots:
         f.click("cmd_shrink");
         QVERIFY(std::none_of(artists.begin(), artists.end(), [](auto *n) { return n->isExpanded(); }));
         QVERIFY(tree->Find("Artist")->isExpanded());
-        // A click chooses nothing; a double click anywhere plays the selected song node.
+        // A click chooses nothing, nor does it clear the choice; a double click anywhere plays the selected song node.
         tree->Select(tree->SongNode(1));
         f.click("cmd_play");
         QCOMPARE(f.player->opened.size(), 3);
         tree->Select(tree->SongNode(1));
-        doubleClickBelowTheRows(tree);
+        clickThenDoubleClickBelowTheRows(tree);
         QCOMPARE(f.player->opened.last(), QStringLiteral(" /m/b1.mp3 "));
         QCOMPARE(f.control<QLineEdit>("text_CurrentSong")->text(), QStringLiteral(" B  -  b1 "));
         for (const char *key : {"Artist", "C"}) {
             tree->Select(tree->Find(key));
-            doubleClickBelowTheRows(tree);
+            clickThenDoubleClickBelowTheRows(tree);
         }
         // With the queue active, Enter queues instead of playing.
         frm_Q &q = Window<frm_Q>();
@@ -132,7 +136,7 @@ private slots:
         QTest::keyClick(f.list(), Qt::Key_Return);
         QCOMPARE(f.player->opened.size(), 4);
         f.list()->setCurrentRow(3);
-        doubleClickBelowTheRows(f.list());
+        clickThenDoubleClickBelowTheRows(f.list());
         QCOMPARE(f.player->opened.last(), QStringLiteral("/m/c2.mp3"));
         f.click("cmd_clear");
         QCOMPARE(tree->Count(), 0);

@@ -28,7 +28,7 @@ private:
 };
 } // namespace
 
-KeyedTree::KeyedTree(QWidget *parent) : QTreeWidget(parent)
+KeyedTree::KeyedTree(QWidget *parent) : KeepsSelection(parent)
 {
     setHeaderHidden(true);
     setColumnCount(1);

@@ -1,8 +1,10 @@
 // The artist tree's widget: nodes numbered from 1 in the order they were added,
-// found again by key or by song, and filled in one insertion.
+// found again by key or by song, and filled in one insertion; a press on no node
+// keeps the selected one.
 #pragma once
 
 #include "core/catalogue/artist_tree.h"
+#include "ui/kit/keeps_selection.h"
 
 #include <QHash>
 #include <QTreeWidget>
@@ -10,7 +12,7 @@
 
 namespace Kit {
 
-class KeyedTree : public QTreeWidget {
+class KeyedTree : public KeepsSelection<QTreeWidget> {
     Q_OBJECT
 public:
     using Node = QTreeWidgetItem;

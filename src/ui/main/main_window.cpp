@@ -85,7 +85,7 @@ void Main::CreateControls()
     TreeView1->setFont(sans825);
     Kit::SetBackground(TreeView1, Kit::LightBlue, true);
 
-    List1 = Kit::Place<QListWidget>(client, "List1", TwipRect(120, 480, 5535, 4545));
+    List1 = Kit::Place<Kit::SongList>(client, "List1", TwipRect(120, 480, 5535, 4545));
     List1->setFont(sans825);
     List1->setSortingEnabled(false);
     List1->setUniformItemSizes(true);
