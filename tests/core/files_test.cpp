@@ -171,10 +171,8 @@ private slots:
 
     void fontSizesAreHeldToTheirBounds()
     {
-        QCOMPARE(ValidateFontSize("5")->shown, QStringLiteral("8"));
-        QCOMPARE(ValidateFontSize(" +29.5 ")->size, 30);
-        for (const char *refused : {"", "1e3", "12px"})
-            QVERIFY(!ValidateFontSize(refused));
+        QCOMPARE((std::pair{ValidateFontSize("5")->shown, ValidateFontSize(" +29.5 ")->size}), (std::pair{QString("8"), int16_t(30)}));
+        QVERIFY(!ValidateFontSize("") && !ValidateFontSize("1e3") && !ValidateFontSize("12px"));
     }
 
     void quickLoadSlotsAndTheSettingsTheirNamesAreKeptWith()

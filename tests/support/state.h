@@ -69,35 +69,40 @@ inline void SetCatalogue(Model &model, std::initializer_list<TestSong> songs)
                                                             catalogue.SongCount(), Functions::KeyForm::ArtistSong));
 }
 
-// While alive, messages on `screen` are recorded instead of shown.
-class CapturedMessages : public Screen::Messages {
+// While alive, what the core shows on `screen` (messages, or view rebuilds) is recorded instead.
+template <class Shown>
+class Recorded : public Shown {
 public:
-    explicit CapturedMessages(Screen::Surface &screen) : screen_(screen), previous_(screen.Attach(this)) {}
-    ~CapturedMessages() override { screen_.Attach(previous_); }
-    void Show(const QString &text) override { texts.append(text); }
+    explicit Recorded(Screen::Surface &screen) : screen_(screen), previous_(screen.Attach(static_cast<Shown *>(this))) {}
+    ~Recorded() override { screen_.Attach(previous_); }
 
-    QStringList texts;
-
-private:
+protected:
     Screen::Surface &screen_;
-    Screen::Messages *previous_;
+    Shown *previous_;
 };
 
-// While alive, view rebuilds on `screen` are recorded: "tree", "list" and its rows
-// joined by "|", "show tree", "show list".
-class RecordedViews : public Screen::Views {
-public:
-    explicit RecordedViews(Screen::Surface &screen) : screen_(screen), previous_(screen.Attach(this)) {}
-    ~RecordedViews() override { screen_.Attach(previous_); }
+// The messages' texts.
+struct CapturedMessages : Recorded<Screen::Messages> {
+    using Recorded::Recorded;
+    void Show(const QString &text) override { texts.append(text); }
+    QStringList texts;
+};
+
+// The progress passed on to the window that was attached, for a test to look at on the way.
+struct PassedOnProgress : Recorded<Screen::Progress> {
+    using Recorded::Recorded;
+    void Show(const QString &a, const QString &c, const QString &t) override { previous_->Show(a, c, t); }
+    void SetCounts(const QString &current, const QString &total) override { previous_->SetCounts(current, total); }
+    void Unload() override { previous_->Unload(); }
+};
+
+// "tree", "list" and its rows joined by "|", "show tree", "show list".
+struct RecordedViews : Recorded<Screen::Views> {
+    using Recorded::Recorded;
     void RebuildTree(const std::vector<Functions::TreeNode> &) override { calls.append(QStringLiteral("tree")); }
     void RefillList(const QStringList &rows) override { calls.append(QStringLiteral("list ") + rows.join('|')); }
     void ShowTree(bool tree) override { calls.append(tree ? QStringLiteral("show tree") : QStringLiteral("show list")); }
-
     QStringList calls;
-
-private:
-    Screen::Surface &screen_;
-    Screen::Views *previous_;
 };
 
 } // namespace TestSupport

@@ -15,12 +15,11 @@ QByteArray ArtistOf(int i) { return "Artist " + QByteArray::number(i % 97); }
 
 // Passes the progress on to the window; when the tagging starts, lets events in
 // until the desktop's calls wait at the door, so that they surely arrive mid-work.
-struct HeldWhileTagging : Screen::Progress {
-    HeldWhileTagging(Screen::Surface &screen, const CommandDoor &door) : screen(screen), door(door), window(screen.Attach(this)) {}
-    ~HeldWhileTagging() override { screen.Attach(window); }
+struct HeldWhileTagging : TestSupport::PassedOnProgress {
+    HeldWhileTagging(Screen::Surface &screen, const CommandDoor &door) : PassedOnProgress(screen), door(door) {}
     void Show(const QString &activity, const QString &current, const QString &total) override
     {
-        window->Show(activity, current, total);
+        previous_->Show(activity, current, total);
         if (activity != QLatin1String("Tagging") || heldWhileTagging >= 0)
             return;
         QDeadlineTimer patience(60000);
@@ -28,12 +27,7 @@ struct HeldWhileTagging : Screen::Progress {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         heldWhileTagging = door.Held();
     }
-    void SetCounts(const QString &current, const QString &total) override { window->SetCounts(current, total); }
-    void Unload() override { window->Unload(); }
-
-    Screen::Surface &screen;
     const CommandDoor &door;
-    Screen::Progress *window;
     int heldWhileTagging = -1;
 };
 } // namespace

@@ -1,6 +1,8 @@
-// The real media component on MP3s encoded at test time, and the window playing on through it.
+// The real media component on MP3s encoded at test time.
 #include "support/tone_mp3.h"
-#include "support/ui/main_fixture.h"
+#include "support/song_files.h"
+#include "platform/media_player.h"
+#include "platform/failure.h"
 
 #include <QtTest>
 
@@ -110,20 +112,6 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(player_->PlayState(), MediaPlayer::Stopped, 10000);
         QCOMPARE(ends.count(), 1);
         QVERIFY2(openDescriptors() <= before + DescriptorSlack, qPrintable(QString::number(openDescriptors() - before)));
-    }
-
-    void theWindowPlaysOnToTheNextSong()
-    {
-        TestSupport::AppDir appDir;
-        Main main;
-        TestSupport::SetCatalogue(main.model(), {{"Tone", "two", two_}, {"Tone", "three", three_}});
-        main.model().options.SetShuffle(false);
-        main.findChild<QAbstractButton *>("cmd_play")->click();
-        const QLabel *total = main.findChild<QLabel *>("label_totaltime");
-        QTRY_COMPARE_WITH_TIMEOUT(total->text(), QStringLiteral("0:02"), 10000);
-        QTRY_COMPARE_WITH_TIMEOUT(main.findChild<QLabel *>("label_currenttime")->text(), QStringLiteral("0:01"), 10000);
-        QTRY_COMPARE_WITH_TIMEOUT(main.model().pointers.CurrentSong().Index, 1, 10000);
-        QTRY_COMPARE_WITH_TIMEOUT(total->text(), QStringLiteral("0:03"), 10000);
     }
 };
 

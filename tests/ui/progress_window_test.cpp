@@ -7,21 +7,16 @@
 
 namespace {
 // Passes the progress on to the window, and looks at the screen once the counts move.
-struct Watcher : Screen::Progress {
-    explicit Watcher(Screen::Surface &screen) : screen(screen), window(screen.Attach(this)) {}
-    ~Watcher() override { screen.Attach(window); }
-    Screen::Surface &screen;
-    Screen::Progress *window;
+struct Watcher : TestSupport::PassedOnProgress {
+    using PassedOnProgress::PassedOnProgress;
     int updates = 0;
     bool exposed = false;
     QString activity;
     QImage onScreen, drawn;
 
-    void Show(const QString &a, const QString &c, const QString &t) override { window->Show(a, c, t); }
-    void Unload() override { window->Unload(); }
     void SetCounts(const QString &current, const QString &total) override
     {
-        window->SetCounts(current, total);
+        previous_->SetCounts(current, total);
         if (++updates != 1000)
             return;
         frm_Counter &counter = Window<frm_Counter>();

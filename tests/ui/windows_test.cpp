@@ -138,6 +138,9 @@ private slots:
         f.list()->setCurrentRow(3);
         clickThenDoubleClickBelowTheRows(f.list());
         QCOMPARE(f.player->opened.last(), QStringLiteral("/m/c2.mp3"));
+        // The end of the last song plays the first.
+        emit f.player->EndOfStream(0);
+        QCOMPARE(f.player->opened.last(), QStringLiteral("/m/a1.mp3"));
         f.click("cmd_clear");
         QCOMPARE(tree->Count(), 0);
         QCOMPARE(f.list()->count(), 0);
