@@ -1,8 +1,6 @@
 // The main window's controls, menu, start-up and shutdown.
 #include "ui/main/main_window.h"
 
-#include "core/catalogue/catalogue.h"
-#include "core/playback/volume.h"
 #include "core/storage/quick_load.h"
 #include "core/storage/settings.h"
 #include "platform/drives.h"
@@ -265,7 +263,6 @@ void Main::Form_Load()
     PlaceWindow();
     // The settings come first, so that the catalogue is shown once, in their mode.
     Functions::ReadSettings(model_.settings);
-    SetViewFontSize(model_.settings.FontSize());
     Functions::LoadStartupPlaylist(model_);
     // A start directory on no mounted drive leaves the drive list as it was.
     Window<frm_addsongs>().SetDrive(Platform::DriveOf(model_.settings.SongsStartDir()));
