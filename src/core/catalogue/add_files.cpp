@@ -8,6 +8,9 @@
 
 QStringList AddSongFiles(Model &model, const QStringList &paths)
 {
+    // A start without files shows no progress window.
+    if (paths.isEmpty())
+        return {};
     ProgressReport progress(model.screen, QStringLiteral("Adding Files"), QStringLiteral("0"), QStringLiteral("0"));
     QStringList added;
     bool complete = true;

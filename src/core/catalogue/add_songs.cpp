@@ -5,11 +5,7 @@
 
 void AddDirectorySongs(Model &model, const QString &startDir)
 {
+    // One progress window from the walk to the sort.
     ProgressReport progress(model.screen, QStringLiteral("Adding Files"), QStringLiteral("0"), QStringLiteral("0"));
-    bool complete = true;
-    {
-        Catalogue::Edit edit(model.catalogue);
-        complete = Functions::WalkDirectories(model.screen, startDir, edit.Songs(), edit.LastSongIndex(), edit.SongCount());
-    }
-    FinishAddition(model, complete);
+    FinishAddition(model, Functions::WalkDirectories(model, startDir));
 }

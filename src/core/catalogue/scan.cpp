@@ -71,14 +71,12 @@ void FinishScan(Model &model, bool complete)
         model.screen.ShowMessage(QStringLiteral("The catalogue is full: it holds 32,767 songs, and no more were added."));
 }
 
-void ScanDirectories(Model &model, const QString &startDir)
+bool WalkDirectories(Model &model, const QString &startDir)
 {
-    bool complete = true;
-    {
-        Catalogue::Edit edit(model.catalogue);
-        complete = WalkDirectories(model.screen, startDir, edit.Songs(), edit.LastSongIndex(), edit.SongCount());
-    }
-    FinishScan(model, complete);
+    Catalogue::Edit edit(model.catalogue);
+    return WalkDirectories(model.screen, startDir, edit.Songs(), edit.LastSongIndex(), edit.SongCount());
 }
+
+void ScanDirectories(Model &model, const QString &startDir) { FinishScan(model, WalkDirectories(model, startDir)); }
 
 } // namespace Functions

@@ -17,6 +17,9 @@ namespace Functions {
 bool WalkDirectories(Screen::Surface &screen, const QString &startDir, std::vector<Song> &songs, int16_t &lastIndex,
                      int16_t &count);
 
+// WalkDirectories into the model's catalogue, announced as one change.
+bool WalkDirectories(Model &model, const QString &startDir);
+
 // What follows a walk: the tree rebuilt and, after an incomplete walk, one message.
 void FinishScan(Model &model, bool complete);
 

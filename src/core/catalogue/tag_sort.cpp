@@ -6,6 +6,13 @@
 #include "core/catalogue/view_modes.h"
 
 namespace {
+// Starts reading the tags of the catalogue as it is, the way the settings say.
+Functions::TagPass StartTags(const Model &model)
+{
+    const Catalogue &songs = model.catalogue;
+    return Functions::TagPass(songs.Songs(), songs.LastSongIndex(), songs.SongCount(), model.settings.Tags());
+}
+
 // TagSort with the tags already being read by `tags`, started on the catalogue as it is.
 void TagSort(Model &model, Functions::TagPass &tags)
 {
@@ -22,8 +29,7 @@ void TagSort(Model &model, Functions::TagPass &tags)
 
 void TagSort(Model &model)
 {
-    Functions::TagPass tags(model.catalogue.Songs(), model.catalogue.LastSongIndex(), model.catalogue.SongCount(),
-                            model.settings.Tags());
+    Functions::TagPass tags = StartTags(model);
     TagSort(model, tags);
 }
 
@@ -32,8 +38,7 @@ void FinishAddition(Model &model, bool complete)
     // The tags are read on worker threads while this thread rebuilds the tree: the
     // workers read their own copy of the paths and fill a table of their own, so the
     // tree still shows the songs as the addition left them.
-    Functions::TagPass tags(model.catalogue.Songs(), model.catalogue.LastSongIndex(), model.catalogue.SongCount(),
-                            model.settings.Tags());
+    Functions::TagPass tags = StartTags(model);
     Functions::FinishScan(model, complete);
     TagSort(model, tags);
 }
