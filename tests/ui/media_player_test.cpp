@@ -28,7 +28,7 @@ class MediaPlayerTest : public QObject {
     bool loads(const QString &path)
     {
         player_->Open(path);
-        return QTest::qWaitFor([&] { return player_->ReadyState() == MediaPlayer::Loaded; }, 5000);
+        return QTest::qWaitFor([&] { return player_->ReadyState() == MediaPlayer::Loaded; }, 10000);
     }
 
 private slots:
@@ -87,12 +87,13 @@ private slots:
     {
         // Warm-up: the first files played make GStreamer's threads, pipes and plugins.
         QVERIFY(loads(three_));
-        player_->SetCurrentPosition(2.5);
-        QTRY_VERIFY_WITH_TIMEOUT(player_->CurrentPosition() > 2.5, 10000);
+        // Far enough from the end that a busy machine still sees the position pass it.
+        player_->SetCurrentPosition(1.0);
+        QTRY_VERIFY_WITH_TIMEOUT(player_->CurrentPosition() > 1.0, 10000);
         // The file already open, opened again, loads again from the start.
         QVERIFY(loads(three_));
         QVERIFY2(player_->CurrentPosition() < 2.0, qPrintable(QString::number(player_->CurrentPosition())));
-        QTRY_VERIFY_WITH_TIMEOUT(player_->CurrentPosition() > 0, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(player_->PlayState(), MediaPlayer::Playing, 10000);
         const int before = openDescriptors();
         for (int skip = 0; skip < Skips; ++skip) {
             const QStringList &files = skip % 2 ? bad_ : QStringList{two_, three_};
