@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timing helpers for benchmarks: medians of repeated runs, printed as "NAME VALUE UNIT".
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building the catalogue from a generated library of 32,767 songs: the walk and
 // tagging against a bare system-call walk, also for a library whose songs start
 // with an ID3v2 tag read as such, the sorts, the list fill, a whole

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playlist load and save, tree build and start-up with a full catalogue of 32,767 songs.
 #include "bench_util.h"
 #include "core/catalogue/artist_tree.h"

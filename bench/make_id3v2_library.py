@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Make a directory tree of small MP3-named files that each start with an ID3v2.4
 tag and end with an ID3v1 tag, for the ID3v2 tagging benchmark.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # core and platform compile against include folders that hold only what they may use:
 # links, in the build tree, to their own source folder, to the layer below, and to the
 # Qt modules they may use. Qt's own targets put the Qt include root on the path, and

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Debian packages Korvel needs to build, test and play; sourced by the other scripts.
 KORVEL_PACKAGES="cmake g++ make ccache qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins \
 libgl-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good lame python3 xvfb xauth \

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Korvel: a desktop MP3 jukebox.
 #include "ui/main/command_line.h"
 #include "ui/main/main_window.h"

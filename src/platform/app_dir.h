@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application directory: the folder whose playlists and settings the program
 // reads and writes, one folder for the whole run.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the settings that name drives point when the settings file names none.
 #pragma once
 

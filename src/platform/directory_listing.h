@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lists one directory quickly: visible entry names in the file system's order,
 // each with its kind, and the directory's identity on disk.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drives: the roots of the mounted volumes, where the add-songs window and
 // the CD button start their walks.
 #pragma once

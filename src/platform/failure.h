@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A failed step with the number, description and source that diagnostics show.
 #pragma once
 

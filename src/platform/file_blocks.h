@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading blocks of a regular file at chosen places through one open, never
 // blocking on a pipe or a device that stands under its name.
 #pragma once

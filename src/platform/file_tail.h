@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a few bytes near the end of a file with one open and one read, never creating it.
 #pragma once
 

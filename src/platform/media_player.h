@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The media player component the transport drives: open a file, play, pause,
 // stop, position, duration, volume, and the end-of-media and state-change events.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The media component the program runs with.
 #include "platform/media_player.h"
 

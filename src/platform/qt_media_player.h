@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The media component over Qt Multimedia: one player with an audio output, driven
 // through the MediaPlayer interface so that nothing else sees the toolkit's types.
 #pragma once

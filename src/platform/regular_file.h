@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a file for reading only when it is a regular file, without ever blocking
 // on a pipe or a device that stands under its name.
 #pragma once

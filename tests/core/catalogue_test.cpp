@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building the catalogue: walk, tags, sort, the artist tree, the list's rows and TagSort's choice of view.
 #include "core/catalogue/artist_tree.h"
 #include "core/catalogue/catalogue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's files: playlists, settings and quick-load slots, saves that cannot happen, where the files live, the install and the drives.
 #include "core/state/font_size.h"
 #include "core/storage/playlist.h"

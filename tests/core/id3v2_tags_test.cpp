@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The artist and title the tagging pass gives with the ID3v2 reading off and on.
 #include "core/catalogue/tags.h"
 #include "support/song_files.h"

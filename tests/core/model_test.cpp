@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The model without any window: catalogue, queue, pointers, settings and options, each change announced once.
 #include "core/state/model.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tagging pass, run on several threads, on files whose tags the test writes.
 #include "core/catalogue/tags.h"
 #include "core/state/screen.h"

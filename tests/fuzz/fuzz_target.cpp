@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fuzz target: arbitrary bytes fed to the reader KORVEL_FUZZ_ENTRY names.
 #include "support/fuzz_entries.h"
 

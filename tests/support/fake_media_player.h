@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A player double: the tests decide when a file loads or ends, and read back what was asked of it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/fuzz_entries.h"
 
 #include "core/catalogue/tags.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The readers under fuzzing, shared by the fuzz targets and the test that replays their inputs.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small files that end in an ID3v1 tag, and other files tests put in the way.
 #pragma once
 

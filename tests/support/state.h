@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The core's surroundings in tests: an application directory, a catalogue, recorded messages and view rebuilds.
 #pragma once
 

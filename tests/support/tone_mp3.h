@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MP3 files made at test time: a sine tone encoded by lame, optionally with an ID3v1 tag.
 #pragma once
 

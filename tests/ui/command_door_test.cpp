@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Commands from the desktop while Korvel adds 20,000 songs: held by the door, run after the work in the order sent.
 #include "support/ui/main_fixture.h"
 #include "ui/desktop/player_controls.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program on its own display and session bus: driven by the desktop's controls, writing nothing.
 #include "support/song_files.h"
 #include "support/tone_mp3.h"

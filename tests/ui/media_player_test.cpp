@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real media component on MP3s encoded at test time.
 #include "support/tone_mp3.h"
 #include "support/song_files.h"

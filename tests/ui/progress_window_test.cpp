@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // On a real X display the progress window is exposed and drawn while a long addition runs.
 #include "core/catalogue/scan.h"
 #include "support/ui/main_fixture.h"

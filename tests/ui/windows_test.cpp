@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows over the test player: start-up, clicks and keys on the views, time display, and the small windows.
 #include "core/playback/queue.h"
 #include "support/ui/main_fixture.h"

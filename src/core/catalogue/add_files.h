@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Songs the user opens by name: from the command line or the desktop ("Open With").
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Add Directorys": the songs of a directory tree added, tagged, sorted and shown.
 #pragma once
 

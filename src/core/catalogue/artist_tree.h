@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The artist tree as the build adds it: a root "Artists", one node per run of an
 // artist, one leaf per song, each node with its key.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing and clearing the songs of the catalogue.
 #pragma once
 

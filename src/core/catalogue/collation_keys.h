@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue's comparison: case-insensitive in the user's locale, a space before
 // letters. Each record's key is computed and ranked once; the rank moves with its record.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the artist and title of a file's ID3v2 tag with TagLib, and of its ID3v1
 // tag for what the ID3v2 tag lacks, through one open of the file.
 #include "core/catalogue/id3v2_tag.h"

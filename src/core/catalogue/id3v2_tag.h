@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A song's artist and title from the ID3v2 tag at the start of its file.
 #pragma once
 

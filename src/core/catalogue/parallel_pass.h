@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A pass over a range of indices shared out to worker threads, while the thread
 // that started it follows how far it has come in index order.
 #pragma once

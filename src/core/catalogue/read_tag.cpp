@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading one file's ID3v1 tag and turning its fields into text.
 #include "core/catalogue/tags.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The breadth-first walk that adds music files to the catalogue.
 #include "core/catalogue/scan.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Adding the music files of a directory tree to the catalogue.
 #pragma once
 

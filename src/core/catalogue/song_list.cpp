@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/catalogue/song_list.h"
 
 #include "core/state/trim_spaces.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The song list's rows: one per song, in catalogue order, in one of the key forms.
 #pragma once
 

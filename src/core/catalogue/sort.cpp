@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The comb sort of the catalogue: gaps shrinking by 1.3, the last pass finishing as
 // an insertion sort.
 #include "core/catalogue/sort.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sorting the catalogue in one of the key forms.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tagging pass over the whole catalogue.
 #include "core/catalogue/tags.h"
 

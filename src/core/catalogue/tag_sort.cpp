@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/catalogue/tag_sort.h"
 
 #include "core/catalogue/scan.h"

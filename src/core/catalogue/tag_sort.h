@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tag, sort and redraw the catalogue after songs were added.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The songs' artist and title from the ID3v1 tag at the end of each file, or from
 // the ID3v2 tag at its start where the tagging pass is asked to read that.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view-and-sort modes: which view shows the catalogue, the key form it is
 // sorted by and the form of the list rows; and the views rebuilt from the catalogue.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/playback/load_wait.h"
 
 #include "platform/media_player.h"

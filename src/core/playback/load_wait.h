@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The play command's wait for the file it has just opened.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The choice of the next song: the head of the queue, a random song, or the next in order.
 #include "core/playback/play_control.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/playback/play_control.h"
 
 #include "core/catalogue/add_files.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transport: play, pause, stop and next, the choice of the next song, and the
 // end of a song. It drives the media component and reads and shows what it needs
 // through TransportScreen.

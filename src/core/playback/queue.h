@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Queueing a song of the catalogue.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/playback/time_text.h"
 
 #include "core/state/number_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "m:ss" time text of a number of seconds.
 #pragma once
 

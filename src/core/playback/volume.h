@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The loudness the player is given, from the volume slider's value (−100 to 0).
 #pragma once
 

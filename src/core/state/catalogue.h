@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue: the songs, their count and the index of the last. Every change goes
 // through an Edit, which announces it once when it ends.
 #pragma once

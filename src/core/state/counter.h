@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 16-bit counters of the catalogue and the queue, which stop at 32,767.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number, description and source of a failed step, for the diagnostics that name it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The font size of the views, as the options window takes it from its box.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state of the jukebox, owned by a few objects that announce their changes: the
 // catalogue, the queue, the song pointers, the settings and the player's options,
 // with the screen they are shown on.

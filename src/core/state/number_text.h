@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers as users type them, as the files hold them and as the windows show them.
 #pragma once
 

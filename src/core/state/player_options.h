@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's options that the windows switch: Shuffle, "Song Q Active" and the volume.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the core shows on the screen, through three small interfaces that the
 // windows implement and attach to the model's Surface: the progress window, message
 // boxes, and the views that are rebuilt when the catalogue changes. With nothing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What Korvel.ini keeps: the view-and-sort mode, the CD drive, the views' font size,
 // the add-songs start directory, the quick-load slots' names and the tags read.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The catalogue's records: one song, a reference to a song, and a raw ID3v1 tag.
 #pragma once
 

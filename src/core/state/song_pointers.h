@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three song pointers: the song playing (CurrentSong), the one played before it
 // (PreviousSong) and the one chosen to play next (SelectedSong).
 #pragma once

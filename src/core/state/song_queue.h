@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The song queue: Qlist holds the queued songs in play order and QCount counts them.
 // Element 0 holds a sentinel whenever the queue is empty.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One node of the artist tree as the views are given it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Trimming of the catalogue's texts: only the space character counts, tabs stay.
 #pragma once
 

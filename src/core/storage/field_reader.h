@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads the quoted comma-separated fields that playlists and the settings file share.
 #pragma once
 

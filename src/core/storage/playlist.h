@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playlist files: one song a line, four quoted fields (artist, song, path, file name).
 #pragma once
 

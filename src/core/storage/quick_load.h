@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quick-load slots' playlist files: "playlist0.txt" to "playlist5.txt".
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a file whole or not at all, and tells the user when it cannot.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Korvel.ini: the view-and-sort mode, CD drive, font size, start directory, slot
 // names and, while it is on, the reading of ID3v2 tags ("Tags","ID3v2").
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/desktop/mpris_player.h"
 
 #include "platform/media_player.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // org.mpris.MediaPlayer2.Player: the transport, the current song, the position and
 // the player's options, for the desktop's player controls. It shows the model and
 // hears of its changes; every call and property write enters through the door.

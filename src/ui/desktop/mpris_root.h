@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // org.mpris.MediaPlayer2: the player's name, its desktop entry, and Raise and Quit.
 #pragma once
 

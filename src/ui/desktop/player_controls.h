@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop's player controls (media keys, the panel, the lock screen), which
 // speak MPRIS over the session bus.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one door through which every command from outside the windows enters: the
 // desktop's player controls (MPRIS calls and property changes) and files opened by
 // name, from the command line or the desktop's "Open with".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hourglass while a long operation blocks the window, restored however it ends.
 #pragma once
 

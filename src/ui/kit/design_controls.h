@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Controls made at their designed place, carrying their design names as object names.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A list of one directory's subdirectories, with a way up, that opens the entry
 // clicked or chosen with Enter.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A drop-down list of the drives: the roots of the mounted volumes.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Views whose selected row a press on no row leaves alone, so that a double click
 // anywhere in the view chooses it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The character codes the windows answer, as a key press on a control delivers them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The artist tree's widget: nodes numbered from 1 in the order they were added,
 // found again by key or by song, and filled in one insertion; a press on no node
 // keeps the selected one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fonts, colours and small pictures of the window designs, with the nearest
 // equivalents this system has.
 #pragma once

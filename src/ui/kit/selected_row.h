@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The selected row of a list: the row highlighted, not merely the current one.
 #pragma once
 

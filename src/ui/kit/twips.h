@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window designs are measured in twips (1/1440 inch); the screen says how many make a pixel.
 #pragma once
 

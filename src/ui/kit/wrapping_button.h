@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A push button whose caption wraps onto several lines when it is too wide.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's options: --help, which also names the folder of the user's files,
 // and --version.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The buttons and menu items that open the other windows, and the CD button.
 #include "ui/main/main_window.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's keys: "=" plays the next song, "-" switches shuffle, T goes to the tree.
 #include "ui/main/main_window.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Position, time display and volume.
 #include "ui/main/main_window.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transport buttons, and what the transport reads from and shows in the windows.
 #include "ui/main/main_window.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The views: filling them from the catalogue; clicks, double clicks and keys on the
 // tree and the list; Expand, Collapse and Clear.
 #include "ui/main/main_window.h"

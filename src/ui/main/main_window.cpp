@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's controls, menu, start-up and shutdown.
 #include "ui/main/main_window.h"
 

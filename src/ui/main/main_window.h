@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the catalogue views, the transport, and the buttons that open
 // the other windows. Controls carry their design names as object names.
 #pragma once

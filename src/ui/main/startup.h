@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the program does from its first line to the main window on screen.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windows/about_window.h"
 
 #include "ui/kit/busy_cursor.h"

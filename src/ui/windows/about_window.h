@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frm_About: the product name, the credits, the version history and a link to
 // the project's web page.
 #pragma once

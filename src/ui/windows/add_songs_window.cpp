@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windows/add_songs_window.h"
 
 #include "core/catalogue/add_songs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frm_addsongs: pick a drive and a directory, and add its songs to the catalogue.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windows/counter_progress.h"
 
 #include "ui/windows/counter_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The progress window driven by the long operations: shown with its activity word
 // and start values, its counts repainted as the work goes on, unloaded at the end.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windows/counter_window.h"
 
 #include "ui/kit/design_controls.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frm_Counter: the small progress window of long catalogue operations.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windows/options_window.h"
 
 #include "core/catalogue/view_modes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frm_Options: the view-and-sort mode, CD drive, font size and add-songs start
 // directory, applied at once and saved on request.
 #pragma once

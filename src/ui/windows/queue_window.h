@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The queue window "Q": the queued songs in play order, the "Song Q Active" switch,
 // and the buttons that reorder, remove and clear entries.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windows/quick_load_window.h"
 
 #include "core/storage/quick_load.h"

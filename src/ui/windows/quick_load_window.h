@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // frm_QuickLoad: six named playlist slots, each with a Load and a Save button.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows other than Main are created hidden the first time anything refers to
 // them, owned by the main window and shown over the model it holds, and live until
 // they are unloaded (or Main unloads them all).

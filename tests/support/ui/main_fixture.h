@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A main window over the test player whose play command lets pending events run
 // instead of waiting, with its messages recorded instead of shown.
 #pragma once

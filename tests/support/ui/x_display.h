@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A private X display (Xvfb) for tests that run the real program in a real window.
 #pragma once
 
