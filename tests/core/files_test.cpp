@@ -279,11 +279,11 @@ private slots:
         const QString build = QFileInfo(KORVEL_BINARY).absolutePath() + "/..";
         QVERIFY(!run("cmake", {"--install", build, "--prefix", prefix.path()}).startsWith("failed"));
         const QString program = prefix.filePath("bin/korvel");
-        QFile entry(prefix.filePath("share/applications/korvel.desktop"));
+        QFile entry(prefix.filePath("share/applications/io.github.korvel.Korvel.desktop"));
         QVERIFY(entry.open(QIODevice::ReadOnly) && entry.readAll().contains("\nExec=\"" + QFile::encodeName(program) + "\" %F\n"));
         QCOMPARE(run("desktop-file-validate", {entry.fileName()}), "");
-        QVERIFY(QFile::exists(prefix.filePath("share/icons/hicolor/scalable/apps/korvel.svg")));
-        QCOMPARE(run(program, {"--version"}), "Korvel 1.3\n");
+        QVERIFY(QFile::exists(prefix.filePath("share/icons/hicolor/scalable/apps/io.github.korvel.Korvel.svg")));
+        QCOMPARE(run(program, {"--version"}), "Korvel 1.3.0\n");
         // An installed program keeps the user's files in the user's data folder, even where it could write.
         qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
         QVERIFY(run(program, {"--help"}).contains("\n  " + data.filePath("korvel") + "\n"));
