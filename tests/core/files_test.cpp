@@ -272,7 +272,7 @@ private slots:
         QCOMPARE(model.catalogue.Songs().at(2).LongName, QStringLiteral("/m/2.mp3"));
     }
 
-    void installPutsTheProgramItsEntryAndItsIconUnderThePrefix()
+    void installPutsTheProgramItsEntryAndItsIconUnderThePrefixAndTheUsersFilesOutsideIt()
     {
         QTemporaryDir prefix, data;
         // The program is built in the build tree's src folder.
@@ -287,6 +287,14 @@ private slots:
         // An installed program keeps the user's files in the user's data folder, even where it could write.
         qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
         QVERIFY(run(program, {"--help"}).contains("\n  " + data.filePath("korvel") + "\n"));
+        // So they outlive the install, as they outlive scripts/run's, which lies in the build tree.
+        Platform::SetApplicationDirectory(Platform::FilesDirectoryFor(QFileInfo(program).path()));
+        Model model;
+        TestSupport::MakeCatalogue(model, 3);
+        saveBoth(model);
+        Platform::SetApplicationDirectory(QString());
+        QVERIFY(prefix.remove());
+        QCOMPARE(QDir(data.filePath("korvel")).entryList(QDir::Files), (QStringList{"Korvel.ini", "playlist2.txt"}));
     }
 
     void filesStayBesideAProgramThatCanWriteThereAndGoToTheDataFolderOtherwise()
