@@ -36,3 +36,13 @@ korvel_build() {
   korvel_configure "$@"
   cmake --build "$1" -j"$(nproc)"
 }
+
+# Build the program of build/release alone and install it into build/release/installed,
+# where it keeps the user's files in the data folder as any installed copy does.
+KORVEL_PROGRAM="$KORVEL_ROOT/build/release/installed/bin/korvel"
+korvel_install_program() {
+  local build="$KORVEL_ROOT/build/release"
+  korvel_configure "$build" --log-level=WARNING
+  cmake --build "$build" --target installable -j"$(nproc)"
+  cmake --install "$build" --prefix "$build/installed" >/dev/null
+}
