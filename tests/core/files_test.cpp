@@ -272,21 +272,29 @@ private slots:
         QCOMPARE(model.catalogue.Songs().at(2).LongName, QStringLiteral("/m/2.mp3"));
     }
 
-    void installPutsTheProgramItsEntryAndItsIconUnderThePrefix()
+    void installPutsTheProgramItsEntryAndItsIconUnderThePrefixAndTheUsersFilesOutsideIt()
     {
         QTemporaryDir prefix, data;
         // The program is built in the build tree's src folder.
         const QString build = QFileInfo(KORVEL_BINARY).absolutePath() + "/..";
         QVERIFY(!run("cmake", {"--install", build, "--prefix", prefix.path()}).startsWith("failed"));
         const QString program = prefix.filePath("bin/korvel");
-        QFile entry(prefix.filePath("share/applications/korvel.desktop"));
+        QFile entry(prefix.filePath("share/applications/io.github.korvel.Korvel.desktop"));
         QVERIFY(entry.open(QIODevice::ReadOnly) && entry.readAll().contains("\nExec=\"" + QFile::encodeName(program) + "\" %F\n"));
         QCOMPARE(run("desktop-file-validate", {entry.fileName()}), "");
-        QVERIFY(QFile::exists(prefix.filePath("share/icons/hicolor/scalable/apps/korvel.svg")));
-        QCOMPARE(run(program, {"--version"}), "Korvel 1.3\n");
+        QVERIFY(QFile::exists(prefix.filePath("share/icons/hicolor/scalable/apps/io.github.korvel.Korvel.svg")));
+        QCOMPARE(run(program, {"--version"}), "Korvel 1.3.0\n");
         // An installed program keeps the user's files in the user's data folder, even where it could write.
         qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
         QVERIFY(run(program, {"--help"}).contains("\n  " + data.filePath("korvel") + "\n"));
+        // So they outlive the install, as they outlive scripts/run's, which lies in the build tree.
+        Platform::SetApplicationDirectory(Platform::FilesDirectoryFor(QFileInfo(program).path()));
+        Model model;
+        TestSupport::MakeCatalogue(model, 3);
+        saveBoth(model);
+        Platform::SetApplicationDirectory(QString());
+        QVERIFY(prefix.remove());
+        QCOMPARE(QDir(data.filePath("korvel")).entryList(QDir::Files), (QStringList{"Korvel.ini", "playlist2.txt"}));
     }
 
     void filesStayBesideAProgramThatCanWriteThereAndGoToTheDataFolderOtherwise()
