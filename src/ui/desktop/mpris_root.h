@@ -26,7 +26,7 @@ public:
     MprisRoot(QObject *published, QWidget &window, CommandDoor &door);
 
     QString Identity() const { return QStringLiteral("Korvel"); }
-    QString DesktopEntry() const { return QStringLiteral("korvel"); }
+    QString DesktopEntry() const { return QStringLiteral(KORVEL_APP_ID); }
     bool CanQuit() const { return true; }
     bool CanRaise() const { return true; }
     bool HasTrackList() const { return false; }
