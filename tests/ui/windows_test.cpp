@@ -82,9 +82,13 @@ private slots:
         QVERIFY(dir.read("Korvel.ini").contains("\"ListName1\",\"Typed\"\r\n\"ListName2\",\"\"\r\n\"ListName3\",\"Road"));
         // The Edit menu shows the ID3v2 reading that the settings keep; turned off, its line goes.
         QAction *tags = f.main->findChild<QAction *>("mnu_ReadId3v2Tags");
-        QVERIFY(tags->isChecked() && dir.read("Korvel.ini").endsWith("\"Tags\",\"ID3v2\"\r\n"));
+        const QByteArray saved = dir.read("Korvel.ini");
+        QVERIFY(tags->isChecked() && saved.endsWith("\"Tags\",\"ID3v2\"\r\n"));
+        // Switched, it changes only its own line of the file as saved: edits not saved stay out.
+        quickLoad.text_ListName[2]->setText(QStringLiteral("Unsaved"));
+        Window<frm_Options>().Opt_Sort_TAS->click();
         tags->trigger();
-        QVERIFY(!dir.read("Korvel.ini").contains("Tags"));
+        QCOMPARE(dir.read("Korvel.ini"), QByteArray(saved).replace("\"Tags\",\"ID3v2\"\r\n", ""));
     }
 
     void theViewsChooseTheirSelectionToPlayOrQueueAndClearLeavesQueueAndPlayer()
