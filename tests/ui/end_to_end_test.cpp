@@ -81,7 +81,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(heard.contains("PlaybackStatus", "Paused") && heard.contains("Metadata"), Patience);
         call(Player, "PlayPause");
         QTRY_COMPARE_WITH_TIMEOUT(get("PlaybackStatus"), "Playing", Patience);
-        call(Properties, "Set", {Player, "Volume", QVariant::fromValue(QDBusVariant(0.25))});
+        // What is no number changes nothing.
+        for (const double volume : {0.25, qQNaN()})
+            call(Properties, "Set", {Player, "Volume", QVariant::fromValue(QDBusVariant(volume))});
         QCOMPARE(get("Volume"), 0.25);
         QTRY_VERIFY_WITH_TIMEOUT(heard.contains("Volume", 0.25), Patience);
         // Stopped, and in order, Next plays the other song from its start; once that has played a
