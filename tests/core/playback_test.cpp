@@ -104,14 +104,6 @@ private slots:
         QCOMPARE(t.pointers.CurrentSong().Index, -1);
         QCOMPARE(t.pointers.CurrentSong().LongName, QStringLiteral("CurrentSong"));
         QVERIFY(t.shown.isEmpty());
-        // A queued song beyond a catalogue that has shrunk since opens nothing.
-        TestSupport::SetCatalogue(t.model, {{"A", "a1", "/m/a1.mp3"}, {"X", "x", "/m/x.mp3"}});
-        t.queue({1});
-        TestSupport::SetCatalogue(t.model, {{"A", "a1", "/m/a1.mp3"}});
-        t.control.Play();
-        t.model.options.SetSongQueueActive(true);
-        t.control.Next();
-        QCOMPARE(t.player.opened, QStringList{"/m/a1.mp3"});
     }
 
     void aSecondPlayRunsInsideTheFirstOnesWait()

@@ -6,7 +6,10 @@
 
 #include <QStringList>
 
-// Appends a song for each regular file among `paths`, as an addition does, then
+// Whether the file at `path` may join the catalogue by its name, as a walk takes files.
+bool IsSongFile(const QString &path);
+
+// Appends a song for each regular song file among `paths`, as an addition does, then
 // tags, sorts and shows the catalogue, with progress shown. Returns the paths of the
 // songs added, as the catalogue holds them.
 QStringList AddSongFiles(Model &model, const QStringList &paths);

@@ -15,9 +15,9 @@ namespace Functions {
 
 namespace {
 const QString Separator = QDir::separator();
+} // namespace
 
 bool IsSongName(QByteArrayView name) { return name.endsWith("mp3"); }
-} // namespace
 
 bool WalkDirectories(Screen::Surface &screen, const QString &startDir, std::vector<Song> &songs, int16_t &lastIndex,
                      int16_t &count)

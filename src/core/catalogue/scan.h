@@ -4,11 +4,16 @@
 
 #include "core/state/model.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <cstdint>
 #include <vector>
 
 namespace Functions {
+
+// Whether a file of this name, as the file system gives it, joins the catalogue: its
+// name ends in "mp3", with that case ("song.MP3" does not).
+bool IsSongName(QByteArrayView name);
 
 // Walks `startDir` and everything below it breadth-first and appends a song for
 // every file whose name ends in "mp3", untagged, with progress shown on `screen`.
