@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Building the catalogue: walk, tags, sort, the artist tree, the list's rows and TagSort's choice of view.
 #include "core/catalogue/artist_tree.h"
-#include "core/catalogue/catalogue.h"
 #include "core/catalogue/scan.h"
 #include "core/catalogue/song_list.h"
 #include "core/catalogue/sort.h"
 #include "core/catalogue/tag_sort.h"
 #include "core/catalogue/tags.h"
+#include "core/state/number_text.h"
 #include "support/state.h"
 
 #include <QtTest>

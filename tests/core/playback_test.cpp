@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The transport over the test player: commands, next-song choice, queue, the play command's wait, times, volumes.
-#include "core/catalogue/catalogue.h"
+#include "core/catalogue/selection.h"
 #include "core/playback/play_control.h"
 #include "core/playback/queue.h"
 #include "core/playback/time_text.h"
