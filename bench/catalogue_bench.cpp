@@ -113,14 +113,7 @@ bool MakeLibrary(const QString &maker, const QString &into)
     return make.waitForFinished(-1) && make.exitCode() == 0;
 }
 
-void EmptyCatalogue(Model &model)
-{
-    Catalogue::Edit edit(model.catalogue);
-    edit.Songs().clear();
-    edit.Songs().shrink_to_fit();
-    edit.SongCount() = 0;
-    edit.LastSongIndex() = 0;
-}
+void EmptyCatalogue(Model &model) { Catalogue::Edit(model.catalogue).Table() = SongTable(); }
 } // namespace
 
 int main(int argc, char **argv)
@@ -153,8 +146,8 @@ int main(int argc, char **argv)
     Model bare;
     const auto scanAndTag = [&](const QString &path, Functions::TagReading reading) {
         Catalogue::Edit edit(bare.catalogue);
-        Functions::WalkDirectories(bare.screen, path, edit.Songs(), edit.LastSongIndex(), edit.SongCount());
-        Functions::TagSongs(bare.screen, edit.Songs(), edit.LastSongIndex(), edit.SongCount(), reading);
+        Functions::WalkDirectories(bare.screen, path, edit.Table());
+        Functions::TagSongs(bare.screen, edit.Table(), reading);
     };
     ReferenceWalk(id3v2LibraryPath);
     const double id3v2Reference = Bench::MedianMs(Runs, nullptr, [&] { ReferenceWalk(id3v2LibraryPath); });
@@ -165,14 +158,13 @@ int main(int argc, char **argv)
     Bench::Print("scan_tag_ratio", scanTag / reference, "x");
     Bench::Print("scan_tag_v2_ratio", scanTagV2 / id3v2Reference, "x");
 
-    const std::vector<Song> scanOrder = bare.catalogue.Songs();
-    std::vector<Song> songs = scanOrder;
-    const int16_t last = bare.catalogue.LastSongIndex();
+    const SongTable scanOrder = bare.catalogue.Table();
+    SongTable songs = scanOrder;
     using Functions::KeyForm;
     for (const auto &[key, name] : {std::pair(KeyForm::ArtistSong, "sort_as_ms"), std::pair(KeyForm::SongArtist, "sort_sa_ms"),
                                     std::pair(KeyForm::FileName, "sort_f_ms")}) {
         const double ms = Bench::MedianMs(Runs, [&] { songs = scanOrder; },
-                                          [&] { Functions::SortSongs(bare.screen, 0, last, songs, key); });
+                                          [&] { Functions::SortSongs(bare.screen, songs, key); });
         Bench::Print(name, ms, "ms");
     }
 
@@ -181,7 +173,7 @@ int main(int argc, char **argv)
     tree->hide();
     list->show();
     const double fill = Bench::MedianMs(Runs, nullptr, [&] {
-        model.screen.views().RefillList(Functions::SongListRows(songs, last, bare.catalogue.SongCount(), KeyForm::ArtistSong));
+        model.screen.views().RefillList(Functions::SongListRows(songs, KeyForm::ArtistSong));
     });
     Bench::Print("fill_list_ms", fill, "ms");
     list->clear();

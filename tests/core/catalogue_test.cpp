@@ -56,8 +56,7 @@ QStringList tree(const QStringList &artists, QString &diagnostic)
     std::vector<Song> songs;
     for (const QString &artist : artists)
         songs.push_back(Song{"f", "p", 0, artist, "t"});
-    const Functions::ArtistTree built =
-        Functions::BuildArtistTree(songs, int16_t(std::max<qsizetype>(0, artists.size() - 1)), int16_t(artists.size()));
+    const Functions::ArtistTree built = Functions::BuildArtistTree(TestSupport::Table(songs));
     diagnostic = built.diagnostic;
     QStringList edges;
     for (const Functions::TreeNode &node : built.nodes)
@@ -158,13 +157,11 @@ private slots:
         if (!contents.isEmpty())
             TestSupport::WriteFile(dir.filePath("song.mp3"), contents);
         // Blanks around the stored path do not stop the file being found.
-        std::vector<Song> songs{Song{"song.mp3", "  " + dir.filePath("song.mp3") + " ", 0, "Unknown", "song.mp3"}};
+        SongTable songs = TestSupport::Table({Song{"song.mp3", "  " + dir.filePath("song.mp3") + " ", 0, "Unknown", "song.mp3"}});
         Screen::Surface screen;
-        Functions::TagSongs(screen, songs, 0, 0);
-        QCOMPARE(songs.at(0).Artist, QStringLiteral("Unknown"));
-        Functions::TagSongs(screen, songs, 0, 1);
-        QTEST(songs.at(0).SongName, "songName");
-        QTEST(songs.at(0).Artist, "artist");
+        Functions::TagSongs(screen, songs, Functions::TagReading::Id3v1);
+        QTEST(songs.SongAt(0).SongName, "songName");
+        QTEST(songs.SongAt(0).Artist, "artist");
         QCOMPARE(QFileInfo::exists(dir.filePath("song.mp3")), !contents.isEmpty());
     }
 
@@ -181,16 +178,17 @@ private slots:
             collator.setCaseSensitivity(Qt::CaseInsensitive);
             for (const KeyForm key : {KeyForm::ArtistSong, KeyForm::SongArtist, KeyForm::FileName}) {
                 // The keys in a stable sort's order; songs of equal keys may stand in either order.
-                const auto sortsLikeAStableSort = [&](std::vector<Song> songs) {
-                    std::vector<Song> expected = songs;
+                const auto sortsLikeAStableSort = [&](const std::vector<Song> &unsorted) {
+                    std::vector<Song> expected = unsorted;
                     std::stable_sort(expected.begin(), expected.end(), [&](const Song &a, const Song &b) {
                         return collator.compare(keyText(a, key), keyText(b, key)) < 0;
                     });
-                    Functions::SortSongs(screen, 0, int16_t(songs.size() - 1), songs, key);
-                    for (std::size_t i = 0; i < songs.size(); ++i)
-                        if (collator.compare(keyText(songs[i], key), keyText(expected[i], key)) != 0)
+                    SongTable sorted = TestSupport::Table(unsorted);
+                    Functions::SortSongs(screen, sorted, key);
+                    for (std::size_t i = 0; i < expected.size(); ++i)
+                        if (collator.compare(keyText(sorted.SongAt(int(i)), key), keyText(expected[i], key)) != 0)
                             return false;
-                    return std::is_permutation(songs.begin(), songs.end(), expected.begin(),
+                    return std::is_permutation(sorted.Songs().begin(), sorted.Songs().end(), expected.begin(),
                                                [](const Song &a, const Song &b) { return a.LongName == b.LongName; });
                 };
                 // Every order of small catalogues of plain texts, random orders of larger ones and of odd texts.
@@ -213,9 +211,9 @@ private slots:
                 }
             }
             // "A Zebra" comes before "AB Alpha": a space sorts before letters.
-            std::vector<Song> songs = plainSongs;
-            Functions::SortSongs(screen, 0, int16_t(songs.size() - 1), songs, KeyForm::ArtistSong);
-            QCOMPARE(longNames(songs), (QStringList{"2", "3", "1", "0", "4", "5", "6", "7", "8", "9"}));
+            SongTable songs = TestSupport::Table(plainSongs);
+            Functions::SortSongs(screen, songs, KeyForm::ArtistSong);
+            QCOMPARE(longNames(songs.Songs()), (QStringList{"2", "3", "1", "0", "4", "5", "6", "7", "8", "9"}));
         }
     }
 
@@ -259,11 +257,11 @@ private slots:
 
     void listRowsSongCountAndTagSortsChoiceOfView()
     {
-        const std::vector<Song> songs{Song{" f.mp3 ", "/m/f.mp3", 0, "  Abba ", " Waterloo  "},
-                                      Song{"g.mp3", "/m/g.mp3", 0, "   ", "Solo\t"}};
-        QCOMPARE(Functions::SongListRows(songs, 1, 2, KeyForm::ArtistSong), (QStringList{"Abba, Waterloo", ", Solo\t"}));
-        QCOMPARE(Functions::SongListRows(songs, 1, 2, KeyForm::SongArtist), (QStringList{"Waterloo, Abba", "Solo\t, "}));
-        QCOMPARE(Functions::SongListRows(songs, 1, 2, KeyForm::FileName), (QStringList{"f.mp3", "g.mp3"}));
+        const SongTable songs = TestSupport::Table({Song{" f.mp3 ", "/m/f.mp3", 0, "  Abba ", " Waterloo  "},
+                                                    Song{"g.mp3", "/m/g.mp3", 0, "   ", "Solo\t"}});
+        QCOMPARE(Functions::SongListRows(songs, KeyForm::ArtistSong), (QStringList{"Abba, Waterloo", ", Solo\t"}));
+        QCOMPARE(Functions::SongListRows(songs, KeyForm::SongArtist), (QStringList{"Waterloo, Abba", "Solo\t, "}));
+        QCOMPARE(Functions::SongListRows(songs, KeyForm::FileName), (QStringList{"f.mp3", "g.mp3"}));
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         QCOMPARE(SongTotalText(32767), QStringLiteral("32,767"));
         QTemporaryDir dir;
@@ -277,7 +275,7 @@ private slots:
             const std::vector<Song> untagged{Song{"1.mp3", dir.filePath("1.mp3"), 0, "?", "?"},
                                              Song{"2.mp3", dir.filePath("2.mp3"), 0, "?", "?"}};
             model.settings.SetSortBy(mode);
-            TestSupport::SetSongs(model, untagged, 2);
+            TestSupport::SetSongs(model, untagged);
             TagSort(model);
             QCOMPARE(model.catalogue.Songs().at(0).Artist, QStringLiteral("Alpha"));
         }

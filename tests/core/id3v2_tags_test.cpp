@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The artist and title the tagging pass gives with the ID3v2 reading off and on.
 #include "core/catalogue/tags.h"
-#include "support/song_files.h"
+#include "support/state.h"
 
 #include <QtTest>
 
@@ -64,9 +64,9 @@ private slots:
         QStringList texts;
         Screen::Surface screen;
         for (const auto reading : {Functions::TagReading::Id3v1, Functions::TagReading::Id3v2}) {
-            std::vector<Song> songs{{"song.mp3", " " + path + " ", 0, "Old", "Old"}};
-            Functions::TagSongs(screen, songs, 0, 1, reading);
-            texts << songs[0].Artist << songs[0].SongName;
+            SongTable songs = TestSupport::Table({{"song.mp3", " " + path + " ", 0, "Old", "Old"}});
+            Functions::TagSongs(screen, songs, reading);
+            texts << songs.SongAt(0).Artist << songs.SongAt(0).SongName;
         }
         QTEST(texts, "expected");
     }

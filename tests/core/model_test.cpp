@@ -45,7 +45,7 @@ private slots:
         {
             Catalogue::Edit edit(m.catalogue);
             for (int i = 0; i < 3; ++i)
-                AppendSong(edit.Songs(), edit.LastSongIndex(), edit.SongCount()).LongName = QString::number(i);
+                edit.Table().Append().LongName = QString::number(i);
         }
         { Catalogue::Edit untouched(m.catalogue); }
         QCOMPARE(heard.take(), QStringList{"changed"});
@@ -77,6 +77,7 @@ private slots:
 
         m.catalogue.Clear();
         QCOMPARE(heard.take(), QStringList{"changed"});
+        QVERIFY(m.catalogue.Songs().size() == 1 && m.catalogue.Songs()[0].LongName.isEmpty() && !m.catalogue.IsSong(0));
 
         // Only the outermost piece of work shows and unloads the progress window, and ends in idle.
         CountedProgress progress;

@@ -31,7 +31,7 @@ QStringList AddSongFiles(Model &model, const QStringList &paths)
             if (!Platform::IsReadableRegularFile(path))
                 continue;
             try {
-                AppendSong(edit.Songs(), edit.LastSongIndex(), edit.SongCount()) = {
+                edit.Table().Append() = {
                     file.fileName(), path, 0, QStringLiteral("Unknown"), file.fileName()};
             } catch (const CounterOverflow &) {
                 complete = false;

@@ -19,8 +19,7 @@ const QString Separator = QDir::separator();
 
 bool IsSongName(QByteArrayView name) { return name.endsWith("mp3"); }
 
-bool WalkDirectories(Screen::Surface &screen, const QString &startDir, std::vector<Song> &songs, int16_t &lastIndex,
-                     int16_t &count)
+bool WalkDirectories(Screen::Surface &screen, const QString &startDir, SongTable &songs)
 {
     const QString unknown = QStringLiteral("Unknown");
     std::deque<QString> queue{startDir.endsWith(Separator) ? startDir : startDir + Separator};
@@ -50,7 +49,7 @@ bool WalkDirectories(Screen::Surface &screen, const QString &startDir, std::vect
                 continue;
             }
             try {
-                Song &song = AppendSong(songs, lastIndex, count);
+                Song &song = songs.Append();
                 song.ShortName = name;
                 song.LongName = current % Separator % name;
                 song.Artist = unknown;
@@ -75,7 +74,7 @@ void FinishScan(Model &model, bool complete)
 bool WalkDirectories(Model &model, const QString &startDir)
 {
     Catalogue::Edit edit(model.catalogue);
-    return WalkDirectories(model.screen, startDir, edit.Songs(), edit.LastSongIndex(), edit.SongCount());
+    return WalkDirectories(model.screen, startDir, edit.Table());
 }
 
 void ScanDirectories(Model &model, const QString &startDir) { FinishScan(model, WalkDirectories(model, startDir)); }

@@ -6,8 +6,6 @@
 
 #include <QByteArrayView>
 #include <QString>
-#include <cstdint>
-#include <vector>
 
 namespace Functions {
 
@@ -20,8 +18,7 @@ bool IsSongName(QByteArrayView name);
 // Each directory is walked once however many links lead to it; directories and
 // entries that cannot be read are passed over. Returns false when the catalogue
 // filled up before the walk ended.
-bool WalkDirectories(Screen::Surface &screen, const QString &startDir, std::vector<Song> &songs, int16_t &lastIndex,
-                     int16_t &count);
+bool WalkDirectories(Screen::Surface &screen, const QString &startDir, SongTable &songs);
 
 // WalkDirectories into the model's catalogue, announced as one change.
 bool WalkDirectories(Model &model, const QString &startDir);

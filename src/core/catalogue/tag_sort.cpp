@@ -10,8 +10,7 @@ namespace {
 // Starts reading the tags of the catalogue as it is, the way the settings say.
 Functions::TagPass StartTags(const Model &model)
 {
-    const Catalogue &songs = model.catalogue;
-    return Functions::TagPass(songs.Songs(), songs.LastSongIndex(), songs.SongCount(), model.settings.Tags());
+    return Functions::TagPass(model.catalogue.Table(), model.settings.Tags());
 }
 
 // TagSort with the tags already being read by `tags`, started on the catalogue as it is.
@@ -21,8 +20,8 @@ void TagSort(Model &model, Functions::TagPass &tags)
         return;
     {
         Catalogue::Edit edit(model.catalogue);
-        tags.Finish(model.screen, edit.Songs());
-        Functions::SortSongs(model.screen, 0, edit.LastSongIndex(), edit.Songs(), Functions::KeyForm::ArtistSong);
+        tags.Finish(model.screen, edit.Table());
+        Functions::SortSongs(model.screen, edit.Table(), Functions::KeyForm::ArtistSong);
     }
     RebuildModeView(model);
 }
