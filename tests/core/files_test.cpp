@@ -181,7 +181,7 @@ private slots:
         TestSupport::MakeCatalogue(model, 7);
         Functions::LoadSlot(model, 2);
         QCOMPARE(model.catalogue.SongCount(), 2);
-        QCOMPARE(views.calls, (QStringList{"tree", "list Song 0, Band|Song 1, Band"}));
+        QCOMPARE(views.calls, (QStringList{"tree Band/Song 1", "list Song 0, Band|Song 1, Band"}));
         // An empty catalogue leaves the slot without a file; loading it then says so.
         TestSupport::MakeCatalogue(model, 0);
         Functions::SaveSlot(model, 2);

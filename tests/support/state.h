@@ -98,10 +98,23 @@ struct PassedOnProgress : Recorded<Screen::Progress> {
     void Unload() override { previous_->Unload(); }
 };
 
-// "tree", "list" and its rows joined by "|", "show tree", "show list".
+// "show" with the activity and both counts, and "unload".
+struct RecordedProgress : Recorded<Screen::Progress> {
+    using Recorded::Recorded;
+    void Show(const QString &a, const QString &c, const QString &t) override { calls.append({"show " + a + " " + c + " " + t}); }
+    void SetCounts(const QString &, const QString &) override {}
+    void Unload() override { calls.append(QStringLiteral("unload")); }
+    QStringList calls;
+};
+
+// "tree" and its last song as artist/song, "list" and its rows joined by "|", "show tree", "show list".
 struct RecordedViews : Recorded<Screen::Views> {
     using Recorded::Recorded;
-    void RebuildTree(const std::vector<Functions::TreeNode> &) override { calls.append(QStringLiteral("tree")); }
+    void RebuildTree(const std::vector<Functions::TreeNode> &nodes) override
+    {
+        const QString last = nodes.empty() ? QString() : " " + nodes.at(nodes.back().parent).text + "/" + nodes.back().text;
+        calls.append("tree" + last);
+    }
     void RefillList(const QStringList &rows) override { calls.append(QStringLiteral("list ") + rows.join('|')); }
     void ShowTree(bool tree) override { calls.append(tree ? QStringLiteral("show tree") : QStringLiteral("show list")); }
     QStringList calls;

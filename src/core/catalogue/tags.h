@@ -36,11 +36,6 @@ TagRecord DecodeTag(const std::array<char, TagUsedBytes> &bytes);
 // spaces trimmed. Safe on any thread.
 QString CleanTagText(const char *field, qsizetype size);
 
-// Gives every song the artist and song name of its file's tags, read as `reading`
-// says, with progress shown; the files are read by several threads at once while
-// this thread moves the progress counts. Does nothing without songs.
-void TagSongs(Screen::Surface &screen, SongTable &songs, TagReading reading);
-
 // The tagging pass: every song gets the artist and song name of its file's tags,
 // read as `reading` says. The files are read by several threads at once from the
 // start, so that this thread can do other work meanwhile; Finish shows the progress

@@ -50,10 +50,4 @@ void TagPass::Finish(Screen::Surface &screen, SongTable &songs)
     });
 }
 
-void TagSongs(Screen::Surface &screen, SongTable &songs, TagReading reading)
-{
-    TagPass pass(songs, reading);
-    pass.Finish(screen, songs);
-}
-
 } // namespace Functions
