@@ -76,6 +76,7 @@ int main(int argc, char **argv)
 
     Screen::Surface screen;
     const double save = Bench::MedianMs(5, {}, [&] { Functions::SavePlaylist(screen, "playlist0.txt", catalogue); });
+    // Each load starts from an empty catalogue, as at start-up.
     SongTable songs;
     const double load = Bench::MedianMs(5, [&] { songs = SongTable(); }, [&] { Functions::LoadPlaylist(screen, path, songs); });
 
