@@ -177,9 +177,11 @@ int main(int argc, char **argv)
     Bench::Print("add_unseen_v2_ratio", addUnseenV2 / id3v2Reference, "x");
 
     // The sorts start from the order the walk adds the songs in.
-    std::vector<std::string> walked;
-    ReferenceWalk(libraryPath, &walked);
-    const SongTable walkOrder = InWalkOrder(bare.catalogue.Table(), walked);
+    const SongTable walkOrder = [&] {
+        std::vector<std::string> walked;
+        ReferenceWalk(libraryPath, &walked);
+        return InWalkOrder(bare.catalogue.Table(), walked);
+    }();
     SongTable songs = walkOrder;
     using Functions::KeyForm;
     for (const auto &[key, name] : {std::pair(KeyForm::ArtistSong, "sort_as_ms"), std::pair(KeyForm::SongArtist, "sort_sa_ms"),
