@@ -2,7 +2,7 @@
 // The choice of the next song: the head of the queue, a random song, or the next in order.
 #include "core/playback/play_control.h"
 
-#include "core/catalogue/catalogue.h"
+#include "core/catalogue/selection.h"
 
 #include <random>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main/command_line.h"
 
-#include "core/catalogue/add_files.h"
+#include "core/catalogue/addition.h"
 #include "platform/app_dir.h"
 
 #include <QCoreApplication>
