@@ -74,7 +74,8 @@ int main(int argc, char **argv)
     const SongTable catalogue = makeCatalogue();
     const QString path = Platform::ApplicationFile("playlist0.txt");
 
-    Screen::Surface screen;
+    WorkUnderWay work;
+    Screen::Surface screen{work};
     const double save = Bench::MedianMs(5, {}, [&] { Functions::SavePlaylist(screen, "playlist0.txt", catalogue); });
     // Each load starts from an empty catalogue, as at start-up.
     SongTable songs;

@@ -140,7 +140,8 @@ private slots:
         const QStringList words{"abba", "ABBA", "A", "AB", "a b", "Z", "élan", "Elan", "1999", "(live)", "",
                                 "ß", "SS", "ſ", "\u212A", "k", "\U00010400", "\U00010428", "\U0001D400", "\uFB00"};
         QRandomGenerator random(7);
-        Screen::Surface screen;
+        WorkUnderWay work;
+        Screen::Surface screen{work};
         for (const char *locale : {"C", "en_US"}) {
             QLocale::setDefault(QLocale(locale));
             QCollator collator;

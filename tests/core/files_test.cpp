@@ -28,7 +28,8 @@ SongTable load(const TestSupport::AppDir &dir, const QByteArray &contents)
 {
     dir.write("in.txt", contents);
     SongTable read;
-    Screen::Surface screen;
+    WorkUnderWay work;
+    Screen::Surface screen{work};
     Functions::LoadPlaylist(screen, dir.file("in.txt"), read);
     return read;
 }
@@ -79,7 +80,8 @@ private slots:
                                       song("Crosby, Stills", "Teach, Your", "/m/x,y//b.mp3", "b.mp3"),
                                       song("Say \"hi\"", "\"", "/m/line\nend.mp3", "line\nend.mp3"),
                                       song("Motörhead", "Ça plane", "/m/é//ü.mp3", "ü.mp3")};
-        Screen::Surface screen;
+        WorkUnderWay work;
+    Screen::Surface screen{work};
         QVERIFY(Functions::SavePlaylist(screen, "playlist1.txt", TestSupport::Table(saved)));
         SongTable songs = TestSupport::Table(std::vector<Song>(3, song("old", "old", "old", "old")));
         songs.SongAt(1).Id = 7;

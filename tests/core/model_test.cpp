@@ -12,7 +12,7 @@ public:
     QStringList names;
     explicit Heard(Model &m)
     {
-        for (QObject *object : std::initializer_list<QObject *>{&m.catalogue, &m.pointers, &m.queue, &m.settings, &m.options, &m.screen}) {
+        for (QObject *object : std::initializer_list<QObject *>{&m.catalogue, &m.pointers, &m.queue, &m.settings, &m.options, &m.work}) {
             const QMetaObject *type = object->metaObject();
             for (int i = type->methodOffset(); i < type->methodCount(); ++i) {
                 const QMetaMethod signal = type->method(i);
@@ -77,10 +77,10 @@ private slots:
         {
             ProgressReport outer(m.screen, "Adding Files", "0", "0");
             { ProgressReport inner(m.screen, "Tagging", "0", "9"); }
-            QVERIFY(m.screen.Busy() && m.screen.Reporting());
-            { Screen::Work wait(m.screen); }
+            QVERIFY(m.work.Busy() && m.work.Operating());
+            { WorkUnderWay::Token wait(m.work); }
         }
-        QVERIFY(!m.screen.Busy() && !m.screen.Reporting());
+        QVERIFY(!m.work.Busy() && !m.work.Operating());
         QCOMPARE(heard.take(), QStringList{"idle"});
     }
 };

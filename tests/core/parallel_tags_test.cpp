@@ -11,7 +11,8 @@ constexpr int Last = 999; // enough songs for every worker to take several turns
 
 // The progress window's counts, and whether each came from the test's own thread.
 struct RecordedProgress : Screen::Progress {
-    Screen::Surface screen;
+    WorkUnderWay work;
+    Screen::Surface screen{work};
     QStringList currents;
     bool onCallingThread = true;
     RecordedProgress() { screen.Attach(this); }

@@ -45,7 +45,8 @@ void Playlist(const QByteArray &bytes)
     file.setData(bytes);
     file.open(QIODevice::ReadOnly);
     static SongTable songs;
-    static Screen::Surface screen;
+    static WorkUnderWay work;
+    static Screen::Surface screen{work};
     Functions::LoadPlaylist(screen, file, songs);
     const int count = songs.SongCount();
     if (count < 0 || (count > 0 && songs.LastSongIndex() != count - 1) || songs.Songs().size() < static_cast<std::size_t>(count))

@@ -48,7 +48,7 @@ void PlayControl::PlaySelected()
     if (pointers.SelectedSong().LongName != pointers.CurrentSong().LongName) {
         Step("opening the song", [&] { player_.Open(catalogue.SongAt(pointers.SelectedSong().Index).LongName); });
         {
-            Screen::Work waiting(model_.screen);
+            WorkUnderWay::Token waiting(model_.work);
             wait_.Until(player_);
         }
         Step("setting the volume", [this] { ApplyVolume(); });
@@ -123,7 +123,7 @@ void PlayControl::EndOfStream()
         return;
     }
     // While a long operation changes the catalogue the next song waits for it to end.
-    if (model_.screen.Reporting()) {
+    if (model_.work.Operating()) {
         QTimer::singleShot(LoadWait::RoundMs, &player_, [this, ended = player_.FileName()] {
             if (player_.FileName() == ended)
                 EndOfStream();

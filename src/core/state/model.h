@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The state of the jukebox, owned by a few objects that announce their changes: the
 // catalogue, the queue, the song pointers, the settings and the player's options,
-// with the screen they are shown on.
+// with the work under way and the screen they are shown on.
 #pragma once
 
 #include "core/state/catalogue.h"
@@ -10,6 +10,7 @@
 #include "core/state/settings.h"
 #include "core/state/song_pointers.h"
 #include "core/state/song_queue.h"
+#include "core/state/work_under_way.h"
 
 struct Model {
     Catalogue catalogue;
@@ -17,5 +18,6 @@ struct Model {
     SongPointers pointers;
     Settings settings;
     PlayerOptions options;
-    Screen::Surface screen;
+    WorkUnderWay work;
+    Screen::Surface screen{work};
 };

@@ -45,31 +45,23 @@ void Surface::ShowMessage(const QString &text)
         return;
     }
     // The box waits for the user: work held until it is answered.
-    Work box(*this);
+    WorkUnderWay::Token box(work_);
     messages_->Show(text);
-}
-
-Work::Work(Surface &surface) : surface_(surface) { ++surface_.busy_; }
-
-Work::~Work()
-{
-    if (--surface_.busy_ == 0)
-        emit surface_.idle();
 }
 
 } // namespace Screen
 
 ProgressReport::ProgressReport(Screen::Surface &surface, const QString &activity, const QString &current,
                                const QString &total)
-    : surface_(surface), work_(surface), total_(total)
+    : surface_(surface), outermost_(!surface.work().Operating()),
+      operation_(surface.work(), WorkUnderWay::Token::Kind::Operation), total_(total)
 {
-    ++surface_.reports_;
     surface_.progress().Show(activity, current, total);
 }
 
 ProgressReport::~ProgressReport()
 {
-    if (--surface_.reports_ == 0)
+    if (outermost_)
         surface_.progress().Unload();
 }
 

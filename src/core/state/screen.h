@@ -7,8 +7,8 @@
 #pragma once
 
 #include "core/state/tree_node.h"
+#include "core/state/work_under_way.h"
 
-#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -47,12 +47,12 @@ public:
     virtual void ShowTree(bool tree) = 0;
 };
 
-// The screen as the core reaches it, and whether work is under way: a long operation
-// with its progress window, the play command's wait, or a message box waiting for
-// the user. Commands from outside the windows wait until no work is under way.
-class Surface : public QObject {
-    Q_OBJECT
+// The screen as the core reaches it. A message box, and an operation that shows its
+// progress, count as work under way on the surface's work.
+class Surface {
 public:
+    explicit Surface(WorkUnderWay &work) : work_(work) {}
+
     // Each attach returns what was attached before (null for nothing).
     Progress *Attach(Progress *progress);
     Messages *Attach(Messages *messages);
@@ -63,41 +63,20 @@ public:
     // Shows a message box, or writes the text to stderr when none is attached.
     void ShowMessage(const QString &text);
 
-    bool Busy() const { return busy_ > 0; }
-    // Whether a long operation shows its progress now; nothing may start a song then.
-    bool Reporting() const { return reports_ > 0; }
-
-signals:
-    // The last piece of work under way ended.
-    void idle();
+    WorkUnderWay &work() { return work_; }
 
 private:
-    friend class Work;
-    friend class ::ProgressReport;
+    WorkUnderWay &work_;
     Progress *progress_ = nullptr;
     Messages *messages_ = nullptr;
     Views *views_ = nullptr;
-    int busy_ = 0;
-    int reports_ = 0;
-};
-
-// A piece of work under way for as long as the object lives.
-class Work {
-public:
-    explicit Work(Surface &surface);
-    ~Work();
-    Work(const Work &) = delete;
-    Work &operator=(const Work &) = delete;
-
-private:
-    Surface &surface_;
 };
 
 } // namespace Screen
 
 // One operation's use of the progress window: its activity word and counts shown
-// while the object lives. Operations inside another give the window their own word
-// and counts; only the outermost shows and unloads the window.
+// while the object lives, an operation under way. Operations inside another give the
+// window their own word and counts; only the outermost shows and unloads the window.
 class ProgressReport {
 public:
     ProgressReport(Screen::Surface &surface, const QString &activity, const QString &current, const QString &total);
@@ -110,6 +89,7 @@ public:
 
 private:
     Screen::Surface &surface_;
-    Screen::Work work_;
+    const bool outermost_;
+    WorkUnderWay::Token operation_;
     QString total_;
 };

@@ -3,11 +3,11 @@
 
 #include <QTimer>
 
-CommandDoor::CommandDoor(Screen::Surface &screen) : screen_(screen)
+CommandDoor::CommandDoor(WorkUnderWay &work) : work_(work)
 {
     // The work ends inside the code that did it, which still has steps to take:
     // the held commands run once control is back in the event loop.
-    connect(&screen_, &Screen::Surface::idle, this, [this] {
+    connect(&work_, &WorkUnderWay::idle, this, [this] {
         if (!held_.empty())
             QTimer::singleShot(0, this, &CommandDoor::Drain);
     });
@@ -24,7 +24,7 @@ void CommandDoor::Drain()
     if (running_)
         return;
     running_ = true;
-    while (!held_.empty() && !screen_.Busy()) {
+    while (!held_.empty() && !work_.Busy()) {
         const std::function<void()> command = std::move(held_.front());
         held_.pop_front();
         command();

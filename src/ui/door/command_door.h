@@ -13,7 +13,7 @@
 // change the catalogue while a piece of work holds it.
 #pragma once
 
-#include "core/state/screen.h"
+#include "core/state/work_under_way.h"
 
 #include <QObject>
 #include <deque>
@@ -22,7 +22,7 @@
 class CommandDoor : public QObject {
     Q_OBJECT
 public:
-    explicit CommandDoor(Screen::Surface &screen);
+    explicit CommandDoor(WorkUnderWay &work);
 
     // Runs `command` now, or holds it until the work under way is over.
     void Enter(std::function<void()> command);
@@ -33,7 +33,7 @@ private:
     // Runs the held commands while nothing is under way.
     void Drain();
 
-    Screen::Surface &screen_;
+    WorkUnderWay &work_;
     std::deque<std::function<void()>> held_;
     bool running_ = false;
 };

@@ -39,7 +39,7 @@ using Kit::TwipRect;
 
 Main::Main(MediaPlayer *player, LoadWait::Round round, Screen::Messages *messages)
     : MediaPlayer1(player ? player : CreateMediaPlayer()), progress_(std::make_unique<CounterProgress>()),
-      door_(model_.screen)
+      door_(model_.work)
 {
     Windows::SetOwner(this, &model_);
     MediaPlayer1->setParent(this);
