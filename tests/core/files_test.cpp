@@ -3,7 +3,7 @@
 #include "core/state/font_size.h"
 #include "core/storage/playlist.h"
 #include "core/storage/quick_load.h"
-#include "core/storage/settings.h"
+#include "core/storage/settings_file.h"
 #include "platform/default_paths.h"
 #include "platform/drives.h"
 #include "support/fuzz_entries.h"
@@ -52,9 +52,10 @@ struct Limit {
 // The options window's Save, then a quick-load Save of slot 2.
 void saveBoth(Model &model)
 {
-    Functions::WriteSettings(model.screen, model.settings);
+    Functions::SettingsFile file(model.settings, model.screen);
+    file.Save();
     Functions::SaveSlot(model, 2);
-    Functions::WriteSettings(model.screen, model.settings);
+    file.Save();
 }
 
 constexpr uid_t Nobody = 65534;
@@ -154,9 +155,10 @@ private slots:
         TestSupport::AppDir dir;
         if (!file.isEmpty())
             dir.write("Korvel.ini", file);
-        Settings settings;
-        Functions::ReadSettings(settings);
-        QTEST(ViewModeOf(settings.SortBy()).code, "sortBy");
+        Model model;
+        const Settings &settings = model.settings;
+        Functions::SettingsFile(model.settings, model.screen).Read();
+        QTEST(Functions::SettingsFile::ModeCode(settings.SortBy()), "sortBy");
         QTEST(settings.CdDrive(), "cdDrive");
         QTEST(int(settings.FontSize()), "fontSize");
         QTEST(settings.SlotName(0), "slot0");
@@ -197,7 +199,8 @@ private slots:
         model.settings.SetSongsStartDir("/home/u/Music");
         model.settings.SetSlotName(0, "Party, loud");
         model.settings.SetSlotName(4, "Quiet");
-        QVERIFY(Functions::WriteSettings(model.screen, model.settings));
+        Functions::SettingsFile file(model.settings, model.screen);
+        QVERIFY(file.Save());
         const QByteArray designed("\"SortBy\",\"LSA\"\r\n\"CdDrive\",\"/mnt/cd\"\r\n\"FontSize\",14\r\n"
                                   "\"SongsStartDir\",\"/home/u/Music\"\r\n\"ListName0\",\"Party, loud\"\r\n"
                                   "\"ListName1\",\"\"\r\n\"ListName2\",\"\"\r\n\"ListName3\",\"\"\r\n"
@@ -205,10 +208,10 @@ private slots:
         QCOMPARE(dir.read("Korvel.ini"), designed);
         // ID3v2 reading adds one line while it is on; only its exact value turns it on.
         model.settings.SetTags(Functions::TagReading::Id3v2);
-        QVERIFY(Functions::WriteSettings(model.screen, model.settings));
+        QVERIFY(file.Save());
         QCOMPARE(dir.read("Korvel.ini"), designed + "\"Tags\",\"ID3v2\"\r\n");
         dir.write("Korvel.ini", designed + "\"Tags\",\"id3v2\"");
-        Functions::ReadSettings(model.settings);
+        file.Read();
         QCOMPARE(model.settings.Tags(), Functions::TagReading::Id3v1);
     }
 
@@ -256,7 +259,7 @@ private slots:
         Model model;
         TestSupport::CapturedMessages capture(model.screen);
         // Start-up ends with an empty catalogue and the default settings.
-        Functions::ReadSettings(model.settings);
+        Functions::SettingsFile(model.settings, model.screen).Read();
         Functions::LoadStartupPlaylist(model);
         QCOMPARE(model.catalogue.SongCount(), 0);
         QCOMPARE(model.settings.SortBy(), SortMode::TreeArtistSong);
@@ -308,7 +311,7 @@ private slots:
                     _exit(2);
                 Platform::SetApplicationDirectory(Platform::FilesDirectoryFor(program));
                 Model model;
-                _exit(Functions::WriteSettings(model.screen, model.settings) ? 0 : 1);
+                _exit(Functions::SettingsFile(model.settings, model.screen).Save() ? 0 : 1);
             }
             int status = -1;
             QCOMPARE(TEMP_FAILURE_RETRY(waitpid(child, &status, 0)), child);

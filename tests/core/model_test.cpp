@@ -61,7 +61,7 @@ private slots:
 
         m.settings.SetSortBy(SortMode::TreeArtistSong);
         m.settings.SetSortBy(SortMode::ListFileName);
-        m.settings.SetSlotName(0, "General");
+        m.settings.SetSlotName(0, "");
         m.settings.SetSlotName(5, "Last");
         m.options.SetVolume(-150);
         m.options.SetVolume(-100);

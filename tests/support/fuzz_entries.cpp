@@ -3,7 +3,7 @@
 
 #include "core/catalogue/tags.h"
 #include "core/storage/playlist.h"
-#include "core/storage/settings.h"
+#include "core/storage/settings_file.h"
 #include "platform/app_dir.h"
 
 #include <QtCore>

@@ -13,10 +13,10 @@ namespace {
 const std::array<ViewMode, 4> &Modes()
 {
     static const std::array<ViewMode, 4> table{{
-        {SortMode::TreeArtistSong, QStringLiteral("TAS"), KeyForm::ArtistSong, std::nullopt},
-        {SortMode::ListArtistSong, QStringLiteral("LAS"), KeyForm::ArtistSong, KeyForm::ArtistSong},
-        {SortMode::ListSongArtist, QStringLiteral("LSA"), KeyForm::SongArtist, KeyForm::SongArtist},
-        {SortMode::ListFileName, QStringLiteral("LF"), KeyForm::FileName, KeyForm::FileName},
+        {SortMode::TreeArtistSong, KeyForm::ArtistSong, std::nullopt},
+        {SortMode::ListArtistSong, KeyForm::ArtistSong, KeyForm::ArtistSong},
+        {SortMode::ListSongArtist, KeyForm::SongArtist, KeyForm::SongArtist},
+        {SortMode::ListFileName, KeyForm::FileName, KeyForm::FileName},
     }};
     return table;
 }
@@ -38,15 +38,6 @@ const ViewMode &ViewModeOf(SortMode mode)
             return entry;
     }
     return Modes().front();
-}
-
-std::optional<SortMode> SortModeOfCode(const QString &code)
-{
-    for (const ViewMode &entry : Modes()) {
-        if (entry.code == code)
-            return entry.mode;
-    }
-    return std::nullopt;
 }
 
 void ShowArtistTree(Model &model)

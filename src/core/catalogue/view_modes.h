@@ -6,19 +6,15 @@
 #include "core/catalogue/key_form.h"
 #include "core/state/model.h"
 
-#include <QString>
 #include <optional>
 
 struct ViewMode {
     SortMode mode;
-    QString code;                     // the mode as Korvel.ini names it
     Functions::KeyForm sortKey;
     std::optional<Functions::KeyForm> listForm; // nothing when the tree is shown
 };
 
 const ViewMode &ViewModeOf(SortMode mode);
-// The mode a code of Korvel.ini names (compared exactly); nothing for any other text.
-std::optional<SortMode> SortModeOfCode(const QString &code);
 
 // The artist tree of the whole catalogue on the screen, after the diagnostic of a
 // refused key when the build has one.

@@ -12,9 +12,6 @@ bool Assign(T &value, const T &to)
 }
 } // namespace
 
-// The first slot is called "General" until the user names it.
-Settings::Settings() { slotNames_[0] = QStringLiteral("General"); }
-
 void Settings::SetSortBy(SortMode mode)
 {
     if (Assign(sortBy_, mode))

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What Korvel.ini keeps: the view-and-sort mode, the CD drive, the views' font size,
-// the add-songs start directory, the quick-load slots' names and the tags read.
+// The settings: the view-and-sort mode, the CD drive, the views' font size, the
+// add-songs start directory, the quick-load slots' names and the tags read. Their
+// file, with the defaults, is core/storage/settings_file.h.
 #pragma once
 
 #include "core/state/sort_mode.h"
@@ -16,8 +17,6 @@ constexpr int QuickLoadSlots = 6;
 class Settings : public QObject {
     Q_OBJECT
 public:
-    Settings();
-
     SortMode SortBy() const { return sortBy_; }
     const QString &CdDrive() const { return cdDrive_; }
     int16_t FontSize() const { return fontSize_; }

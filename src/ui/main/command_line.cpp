@@ -2,6 +2,7 @@
 #include "ui/main/command_line.h"
 
 #include "core/catalogue/addition.h"
+#include "core/storage/settings_file.h"
 #include "platform/app_dir.h"
 
 #include <QCoreApplication>
@@ -62,8 +63,8 @@ void CommandLine::Describe()
 {
     parser_.setApplicationDescription(
         QStringLiteral("Korvel, a desktop MP3 jukebox.\n\n"
-                       "The playlists (playlist0.txt to playlist5.txt) and the settings (Korvel.ini) are in\n  %1")
-            .arg(QDir::toNativeSeparators(Platform::ApplicationDirectory())));
+                       "The playlists (playlist0.txt to playlist5.txt) and the settings (%1) are in\n  %2")
+            .arg(Functions::SettingsFile::FileName, QDir::toNativeSeparators(Platform::ApplicationDirectory())));
 }
 
 } // namespace Startup

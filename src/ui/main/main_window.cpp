@@ -3,7 +3,7 @@
 #include "ui/main/main_window.h"
 
 #include "core/storage/quick_load.h"
-#include "core/storage/settings.h"
+#include "core/storage/settings_file.h"
 #include "platform/drives.h"
 #include "platform/media_player.h"
 #include "ui/kit/design_controls.h"
@@ -252,8 +252,7 @@ void Main::BindModel()
     // The choice applies from the next tagging pass and is remembered at once, alone.
     connect(mnu_ReadId3v2Tags, &QAction::triggered, this, [this](bool on) {
         const auto tags = on ? Functions::TagReading::Id3v2 : Functions::TagReading::Id3v1;
-        model_.settings.SetTags(tags);
-        Functions::WriteTagsSetting(model_.screen, tags);
+        Functions::SettingsFile(model_.settings, model_.screen).SaveTags(tags);
     });
     connect(&settings, &Settings::tagsChanged, this,
             [this] { mnu_ReadId3v2Tags->setChecked(model_.settings.Tags() == Functions::TagReading::Id3v2); });
@@ -264,7 +263,7 @@ void Main::Form_Load()
     model_.options.SetShuffle(true);
     PlaceWindow();
     // The settings come first, so that the catalogue is shown once, in their mode.
-    Functions::ReadSettings(model_.settings);
+    Functions::SettingsFile(model_.settings, model_.screen).Read();
     Functions::LoadStartupPlaylist(model_);
     // A start directory on no mounted drive leaves the drive list as it was.
     Window<frm_addsongs>().SetDrive(Platform::DriveOf(model_.settings.SongsStartDir()));

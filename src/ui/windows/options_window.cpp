@@ -3,7 +3,7 @@
 
 #include "core/catalogue/view_modes.h"
 #include "core/state/font_size.h"
-#include "core/storage/settings.h"
+#include "core/storage/settings_file.h"
 #include "ui/kit/design_controls.h"
 #include "ui/kit/look.h"
 #include "ui/kit/twips.h"
@@ -95,7 +95,7 @@ void frm_Options::CreateControls()
     text_FontSize = Kit::TextBox(this, "text_FontSize", QString(), TwipRect(4440, 720, 495, 360));
     Label3 = Captioned<QLabel>(this, "Label3", QStringLiteral("Add Songs Start Dir"), TwipRect(3240, 1560, 2175, 255));
     text_SongsStartDir =
-        Kit::TextBox(this, "text_SongsStartDir", QStringLiteral("D:/Music"), TwipRect(3240, 1800, 1815, 360));
+        Kit::TextBox(this, "text_SongsStartDir", QString(), TwipRect(3240, 1800, 1815, 360));
 
     cmd_Save = Captioned<QPushButton>(this, "cmd_Save", QStringLiteral("Save"), TwipRect(1800, 3000, 1095, 375));
     cmd_Close = Captioned<QPushButton>(this, "cmd_Close", QStringLiteral("Close"), TwipRect(3360, 3000, 1095, 375));
@@ -186,7 +186,7 @@ bool frm_Options::eventFilter(QObject *watched, QEvent *event)
 void frm_Options::cmd_Save_Click()
 {
     if (ValidateFocusedBox())
-        Functions::WriteSettings(model_.screen, model_.settings);
+        Functions::SettingsFile(model_.settings, model_.screen).Save();
 }
 
 void frm_Options::cmd_Close_Click()

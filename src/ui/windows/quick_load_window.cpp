@@ -2,7 +2,7 @@
 #include "ui/windows/quick_load_window.h"
 
 #include "core/storage/quick_load.h"
-#include "core/storage/settings.h"
+#include "core/storage/settings_file.h"
 #include "ui/kit/design_controls.h"
 #include "ui/kit/look.h"
 #include "ui/kit/twips.h"
@@ -50,7 +50,7 @@ frm_QuickLoad::frm_QuickLoad(Model &model, QWidget *parent) : QWidget(parent, Qt
 void frm_QuickLoad::cmd_Save_Click(int16_t index)
 {
     Functions::SaveSlot(model_, index);
-    Functions::WriteSettings(model_.screen, model_.settings);
+    Functions::SettingsFile(model_.settings, model_.screen).Save();
 }
 
 void frm_QuickLoad::cmd_Load_Click(int16_t index) { Functions::LoadSlot(model_, index); }
