@@ -13,9 +13,8 @@
 #include "platform/app_dir.h"
 #include "ui/kit/directory_list_box.h"
 #include "ui/kit/keyed_tree.h"
-#include "ui/main/main_window.h"
+#include "ui/main/startup.h"
 #include "ui/windows/add_songs_window.h"
-#include "ui/windows/windows.h"
 
 #include <QApplication>
 #include <QDir>
@@ -150,9 +149,10 @@ int main(int argc, char **argv)
     const std::string libraryPath = QFile::encodeName(library.path()).toStdString();
     const std::string id3v2LibraryPath = QFile::encodeName(id3v2Library.path()).toStdString();
 
-    Main main;
+    Startup::Program program({});
+    Main &main = program.window();
     main.show();
-    Model &model = main.model();
+    Model &model = program.jukebox().model();
     model.settings.SetSortBy(SortMode::TreeArtistSong);
     const auto empty = [&] { EmptyCatalogue(model); };
 
@@ -203,7 +203,7 @@ int main(int argc, char **argv)
     list->hide();
     tree->show();
 
-    frm_addsongs &window = Window<frm_addsongs>();
+    frm_addsongs &window = main.Window<frm_addsongs>();
     window.DirectoryListBox->SetPath(library.path());
     const double add = Bench::MedianMs(Runs, empty, [&] { window.cmd_recursive_Click(); });
     Bench::Print("add_directorys_ratio", add / reference, "x");

@@ -6,7 +6,6 @@
 #include "platform/app_dir.h"
 #include "ui/desktop/mpris_player.h"
 #include "ui/kit/keyed_tree.h"
-#include "ui/main/main_window.h"
 #include "ui/main/startup.h"
 
 #include <QAbstractButton>
@@ -52,7 +51,8 @@ int runStartupChild(int argc, char **argv, const QString &dir)
     Startup::PrepareEnvironment();
     QApplication app(argc, argv);
     Platform::SetApplicationDirectory(dir);
-    const auto window = Startup::ShowMainWindow();
+    Startup::Program program({});
+    program.window().show();
     QTimer::singleShot(0, [] {
         std::printf("ready %ld\n", Bench::PeakResidentKiB());
         std::fflush(stdout);
@@ -106,11 +106,13 @@ int main(int argc, char **argv)
 
     // The desktop's view of the player, asked for a hundred times, with the current
     // song deep in the catalogue and the previous one no longer in it.
-    Main main;
+    Startup::Program program({});
+    Main &main = program.window();
+    Jukebox &jukebox = program.jukebox();
     QObject published;
-    const Desktop::MprisPlayer desktop(&published, {main, main.model(), main.transport(), main.player(), main.door()});
-    main.model().pointers.SetCurrentSong({songs.SongAt(30000).LongName, 30000});
-    main.model().pointers.SetPreviousSong({QStringLiteral("/gone.mp3"), 17});
+    const Desktop::MprisPlayer desktop(&published, jukebox.model(), jukebox.playControl(), jukebox.player(), jukebox.door());
+    jukebox.model().pointers.SetCurrentSong({songs.SongAt(30000).LongName, 30000});
+    jukebox.model().pointers.SetPreviousSong({QStringLiteral("/gone.mp3"), 17});
     constexpr int Ticks = 100;
     const double ticks = Bench::MedianMs(5, {}, [&] {
         for (int i = 0; i < Ticks; ++i) {

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Korvel: a desktop MP3 jukebox.
 #include "ui/main/command_line.h"
-#include "ui/main/main_window.h"
 #include "ui/main/startup.h"
 
 #include <QApplication>
-#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -17,10 +15,7 @@ int main(int argc, char *argv[])
         return EXIT_FAILURE;
     QApplication app(argc, argv);
     commandLine.RefuseUnknownOptions();
-    const QStringList files = commandLine.SongFiles();
-    const auto window = Startup::ShowMainWindow();
-    // Added from the event loop: only there does closing the last window end the program,
-    // and the desktop's Quit may close it while the files are added.
-    QTimer::singleShot(0, window.get(), [&] { window->OpenFiles(files); });
+    Startup::Program program(commandLine.SongFiles());
+    program.window().show();
     return QApplication::exec();
 }

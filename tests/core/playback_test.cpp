@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The transport over the test player: commands, next-song choice, queue, the play command's wait, times, volumes.
+// The play control over the test player: commands, next-song choice, queue, the play command's wait, times, volumes.
 #include "core/catalogue/selection.h"
 #include "core/playback/play_control.h"
 #include "core/playback/queue.h"
@@ -11,20 +11,21 @@
 #include <QtTest>
 
 namespace {
-// The transport over a model and the test player, and the window as it sees it.
+// The play control over a model and the test player, and the window as it sees it.
 // Its wait is counted in rounds instead of run on the clock; a test may act during
 // a round, as an event handled during the wait would.
-struct Transport : TransportScreen {
+struct Playing : Screen::NowPlaying {
     Model model;
     const SongPointers &pointers = model.pointers;
     FakeMediaPlayer player;
     QString shown;
     int rounds = 0;
     std::function<void(int round)> duringRound = [](int) {};
-    PlayControl control{model, player, *this, [this](int) { duringRound(++rounds); }};
+    PlayControl control{model, player, [this](int) { duringRound(++rounds); }};
 
-    Transport()
+    Playing()
     {
+        model.screen.Attach(static_cast<Screen::NowPlaying *>(this));
         TestSupport::SetCatalogue(model, {{"A", "a1", "/m/a1.mp3"}, {"A", "a2", "/m/a2.mp3"}, {"B", "b1", "/m/b1.mp3"},
                                           {"C\t", " c1", " /m/c1.mp3\t "}});
     }
@@ -42,11 +43,11 @@ struct Transport : TransportScreen {
 class PlaybackTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { QLoggingCategory::setFilterRules(QStringLiteral("korvel.transport.warning=false")); }
+    void init() { QLoggingCategory::setFilterRules(QStringLiteral("korvel.playcontrol.warning=false")); }
 
     void firstPlayShufflesAndOrderWraps()
     {
-        Transport t;
+        Playing t;
         t.model.options.SetShuffle(true);
         // A step that fails is logged and the command goes on: here the player refuses the volume.
         QLoggingCategory::setFilterRules(QString());
@@ -78,7 +79,7 @@ private slots:
 
     void pauseAndStopOnlyInTheirStates()
     {
-        Transport t;
+        Playing t;
         // Pause and Stop before anything plays, and each twice: once only counts.
         for (auto command : {&PlayControl::Pause, &PlayControl::Stop, &PlayControl::Play, &PlayControl::Pause,
                              &PlayControl::Pause, &PlayControl::Stop, &PlayControl::Stop, &PlayControl::Pause})
@@ -96,7 +97,7 @@ private slots:
 
     void failingStepsAreSkipped()
     {
-        Transport t;
+        Playing t;
         // Records, but no songs, as after loading an empty playlist.
         Catalogue::Edit(t.model.catalogue).Table().ResetCount();
         t.control.Play();
@@ -109,7 +110,7 @@ private slots:
 
     void aSecondPlayRunsInsideTheFirstOnesWait()
     {
-        Transport t;
+        Playing t;
         t.player.readyOnOpen = 0;
         t.duringRound = [&](int round) {
             if (round == 3) {
@@ -127,7 +128,7 @@ private slots:
 
     void aSongThatEndsWhileItLoadsMovesOnOnce()
     {
-        Transport t;
+        Playing t;
         t.control.Play();
         t.player.readyOnOpen = 0;
         t.duringRound = [&](int round) {
@@ -146,7 +147,7 @@ private slots:
 
     void queueEntriesAndRowsChangeInStepAndItsHeadPlaysUntilThePlayerMovesOn()
     {
-        Transport t;
+        Playing t;
         SongQueue &queue = t.model.queue;
         QCOMPARE(queue.Qlist().at(0).Index, StartSentinelIndex);
         t.queue({0, 1, 2, 3});

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The desktop's controls in the process: held by the door while Korvel adds 20,000 songs, then run in order; dropped if refused.
+// The desktop's controls on a jukebox without a window: held by the door while it adds 20,000 songs, then run in order; dropped if refused.
+#include "core/catalogue/addition.h"
 #include "support/ui/main_fixture.h"
 #include "ui/desktop/mpris_root.h"
-#include "ui/desktop/player_controls.h"
 
 #include <QtDBus>
 #include <QtTest>
@@ -57,10 +57,10 @@ private slots:
     void commandsFromOutsideWaitForTheWorkAndRunInOrder()
     {
         QFETCH(bool, fromCommandLine);
-        TestSupport::MainFixture f;
+        TestSupport::JukeboxFixture f;
+        f.jukebox.Start({});
         f.model().options.SetShuffle(false);
-        Desktop::OfferPlayerControls({*f.main, f.model(), f.main->transport(), f.main->player(), f.main->door()});
-        HeldWhileTagging watcher(f.model().screen, f.main->door());
+        HeldWhileTagging watcher(f.model().screen, f.jukebox.door());
 
         // A second connection plays the desktop: its calls are sent before the work starts.
         QDBusConnection desktop = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "desktop");
@@ -72,13 +72,10 @@ private slots:
         };
         send("Next");
         send("OpenUri", {QUrl::fromLocalFile(opened.filePath("opened.mp3")).toString()});
-        if (fromCommandLine) {
-            f.main->OpenFiles(paths);
-        } else {
-            frm_addsongs &window = Window<frm_addsongs>();
-            window.DirectoryListBox->SetPath(library.path());
-            window.cmd_recursive->click();
-        }
+        if (fromCommandLine)
+            f.jukebox.OpenFiles(paths);
+        else
+            AddDirectory(f.model(), library.path());
         QCOMPARE(watcher.heldWhileTagging, 2);
 
         const Catalogue &catalogue = f.model().catalogue;
@@ -102,17 +99,16 @@ private slots:
             QCOMPARE(song.Artist, QString::fromLatin1(ArtistOf(i)));
         }
         QDBusConnection::disconnectFromBus("desktop");
-        QDBusConnection::sessionBus().unregisterService(Service);
     }
 
     void controlsTheBusRefusesAreDropped()
     {
-        TestSupport::MainFixture f;
+        TestSupport::JukeboxFixture f;
         QObject taken;
         QVERIFY(QDBusConnection::sessionBus().registerObject(Desktop::MprisObjectPath, &taken));
-        Desktop::OfferPlayerControls({*f.main, f.model(), f.main->transport(), f.main->player(), f.main->door()});
+        f.jukebox.Start({});
         // Nothing is left to announce changes of an object that the bus does not have.
-        QVERIFY(f.main->findChildren<QDBusAbstractAdaptor *>().isEmpty());
+        QVERIFY(f.jukebox.findChildren<QDBusAbstractAdaptor *>().isEmpty());
     }
 
 private:

@@ -9,7 +9,8 @@
 namespace {
 // Passes the progress on to the window, and looks at the screen once the counts move.
 struct Watcher : TestSupport::PassedOnProgress {
-    using PassedOnProgress::PassedOnProgress;
+    Watcher(Screen::Surface &screen, const QWidget &owner) : PassedOnProgress(screen), owner(owner) {}
+    const QWidget &owner;
     int updates = 0;
     bool exposed = false;
     QString activity;
@@ -20,7 +21,7 @@ struct Watcher : TestSupport::PassedOnProgress {
         previous_->SetCounts(current, total);
         if (++updates != 1000)
             return;
-        frm_Counter &counter = Window<frm_Counter>();
+        frm_Counter &counter = *owner.findChild<frm_Counter *>();
         exposed = counter.windowHandle()->isExposed();
         activity = counter.Label1->text();
         const QRect area(counter.mapToGlobal(QPoint(0, 0)), counter.size());
@@ -40,7 +41,7 @@ private slots:
             TestSupport::WriteFile(library.filePath(QStringLiteral("d%1/s%2.mp3").arg(i % 30).arg(i)), "");
         TestSupport::MainFixture f;
         f.main->show();
-        Watcher watcher(f.model().screen);
+        Watcher watcher(f.model().screen, *f.main);
         AddDirectory(f.model(), library.path());
         QCOMPARE(watcher.activity, QStringLiteral("Adding Files"));
         QVERIFY(watcher.exposed);

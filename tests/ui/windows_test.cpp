@@ -16,7 +16,7 @@ void fourSongs(MainFixture &f)
     f.model().options.SetShuffle(false);
     f.main->show();
     f.main->activateWindow();
-    [&] { QVERIFY(QTest::qWaitForWindowActive(f.main.get())); }();
+    [&] { QVERIFY(QTest::qWaitForWindowActive(f.main)); }();
 }
 
 QStringList rows(const QListWidget &list)
@@ -47,7 +47,7 @@ QPoint choose(Kit::DirectoryListBox &list, const QString &name)
 class WindowsTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QLoggingCategory::setFilterRules(QStringLiteral("korvel.transport.warning=false")); }
+    void initTestCase() { QLoggingCategory::setFilterRules(QStringLiteral("korvel.playcontrol.warning=false")); }
     void cleanup() { Platform::SetDriveRoots({}); }
 
     void startUpShowsTheSavedCatalogueInTheSavedMode()
@@ -70,11 +70,11 @@ private slots:
         // The settings reach the windows; a saved list mode shows the list.
         QVERIFY(f.tree()->isHidden() && !f.list()->isHidden());
         QCOMPARE(f.list()->item(2)->text(), QStringLiteral("B, three"));
-        QCOMPARE(Window<frm_addsongs>().Drive1->Drive(), drive.path());
+        QCOMPARE(f.main->Window<frm_addsongs>().Drive1->Drive(), drive.path());
         // A size outside 8..30 stays in the setting but the views keep within.
-        QCOMPARE(Window<frm_Options>().text_FontSize->text(), QStringLiteral("50"));
+        QCOMPARE(f.main->Window<frm_Options>().text_FontSize->text(), QStringLiteral("50"));
         QCOMPARE(f.list()->font().pointSize(), 30);
-        frm_QuickLoad &quickLoad = Window<frm_QuickLoad>();
+        frm_QuickLoad &quickLoad = f.main->Window<frm_QuickLoad>();
         QCOMPARE(quickLoad.text_ListName[3]->text(), QStringLiteral("Road trip, 2004"));
         // A name typed in one row is saved by the Save of any other.
         quickLoad.text_ListName[1]->setText(QStringLiteral("Typed"));
@@ -86,7 +86,7 @@ private slots:
         QVERIFY(tags->isChecked() && saved.endsWith("\"Tags\",\"ID3v2\"\r\n"));
         // Switched, it changes only its own line of the file as saved: edits not saved stay out.
         quickLoad.text_ListName[2]->setText(QStringLiteral("Unsaved"));
-        Window<frm_Options>().Opt_Sort_TAS->click();
+        f.main->Window<frm_Options>().Opt_Sort_TAS->click();
         tags->trigger();
         QCOMPARE(dir.read("Korvel.ini"), QByteArray(saved).replace("\"Tags\",\"ID3v2\"\r\n", ""));
     }
@@ -120,7 +120,7 @@ private slots:
             clickThenDoubleClickBelowTheRows(tree);
         }
         // With the queue active, Enter queues instead of playing.
-        frm_Q &q = Window<frm_Q>();
+        frm_Q &q = f.main->Window<frm_Q>();
         q.chk_songque->setChecked(true);
         tree->Select(tree->SongNode(1));
         tree->setFocus();
@@ -215,7 +215,7 @@ private slots:
         MainFixture f;
         TestSupport::RecordedMessages &messages = f.messages;
         f.click("cmd_Q");
-        frm_Q &q = Window<frm_Q>();
+        frm_Q &q = f.main->Window<frm_Q>();
         q.cmd_QueUp->click();
         q.cmd_QueDown->click();
         QCOMPARE(messages.texts, (QStringList{"No Songs in Q", "No Songs in Q"}));
@@ -232,7 +232,7 @@ private slots:
         QCOMPARE(q.list_que->currentRow(), 0);
         q.chk_songque->setChecked(true);
         // Re-sorted, the head plays its own song; once it ends, "A - 4", no longer listed, is passed over.
-        Window<frm_Options>().Opt_Sort_LSA->click();
+        f.main->Window<frm_Options>().Opt_Sort_LSA->click();
         f.click("cmd_play");
         TestSupport::SetCatalogue(f.model(), {{"B", "3", "/b"}, {"C", "2", "/c"}, {"D", "1", "/d"}});
         emit f.player->EndOfStream(0);
@@ -252,7 +252,7 @@ private slots:
         TestSupport::RecordedMessages &capture = f.messages;
         f.list()->addItem(QStringLiteral("from before"));
         f.main->findChild<QAction *>("mnu_Options")->trigger();
-        frm_Options &options = Window<frm_Options>();
+        frm_Options &options = f.main->Window<frm_Options>();
         QVERIFY(QTest::qWaitForWindowActive(&options));
         options.text_FontSize->setFocus();
         options.text_FontSize->setText("ab");
@@ -291,7 +291,7 @@ private slots:
         TestSupport::WriteSong(dir.path() + "/one/two/b.mp3", "Second", "Band");
         TestSupport::WriteSong(dir.path() + "/one/a.mp3", "First", "Band");
         f.click("cmd_addmp3");
-        frm_addsongs &w = Window<frm_addsongs>();
+        frm_addsongs &w = f.main->Window<frm_addsongs>();
         w.DirectoryListBox->SetPath(dir.path());
         QTest::mouseClick(w.DirectoryListBox->viewport(), Qt::LeftButton, {}, choose(*w.DirectoryListBox, "one"));
         QTRY_COMPARE(w.DirectoryListBox->Path(), dir.path() + "/one");

@@ -13,12 +13,12 @@
 #include <utility>
 
 namespace {
-Q_LOGGING_CATEGORY(transportLog, "korvel.transport")
+Q_LOGGING_CATEGORY(playControlLog, "korvel.playcontrol")
 
 } // namespace
 
-PlayControl::PlayControl(Model &model, MediaPlayer &player, TransportScreen &screen, LoadWait::Round round)
-    : model_(model), player_(player), screen_(screen), wait_(std::move(round))
+PlayControl::PlayControl(Model &model, MediaPlayer &player, LoadWait::Round round)
+    : model_(model), player_(player), wait_(std::move(round))
 {
 }
 
@@ -28,7 +28,7 @@ void PlayControl::Step(const char *name, F &&action)
     try {
         action();
     } catch (const std::exception &error) {
-        qCWarning(transportLog).noquote() << name << "skipped:" << FailureLine(error);
+        qCWarning(playControlLog).noquote() << name << "skipped:" << FailureLine(error);
     }
 }
 
@@ -62,12 +62,12 @@ void PlayControl::PlaySelected()
         });
         Step("naming the current song", [&] {
             const Song &song = catalogue.SongAt(pointers.SelectedSong().Index);
-            screen_.ShowCurrentSong(song.Artist + QStringLiteral(" - ") + song.SongName);
+            model_.screen.nowPlaying().ShowCurrentSong(song.Artist + QStringLiteral(" - ") + song.SongName);
         });
     } else {
         Step("resuming", [this] { player_.Play(); });
     }
-    Step("marking the current song", [this] { screen_.MarkCurrentSong(); });
+    Step("marking the current song", [this] { model_.screen.nowPlaying().MarkCurrentSong(); });
 
     // An end held back while the outermost wait ran takes effect now, unless another
     // file has been opened since.

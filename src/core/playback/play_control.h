@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The transport: play, pause, stop and next, the choice of the next song, and the
-// end of a song. It drives the media component and reads and shows what it needs
-// through TransportScreen.
+// The play control: play, pause, stop and next, the choice of the next song, and the
+// end of a song. It drives the media component and shows the current song on the
+// model's screen.
 #pragma once
 
 #include "core/playback/load_wait.h"
@@ -12,20 +12,9 @@
 
 class MediaPlayer;
 
-// What the transport shows in the windows.
-class TransportScreen {
-public:
-    virtual ~TransportScreen() = default;
-    // The current song's "Artist - SongName" above the views.
-    virtual void ShowCurrentSong(const QString &text) = 0;
-    // Marks CurrentSong in the visible view; throws when the view has no place for it.
-    virtual void MarkCurrentSong() = 0;
-};
-
 class PlayControl {
 public:
-    PlayControl(Model &model, MediaPlayer &player, TransportScreen &screen,
-                LoadWait::Round round = LoadWait::EventLoopRound);
+    PlayControl(Model &model, MediaPlayer &player, LoadWait::Round round = LoadWait::EventLoopRound);
 
     // The Play button: opens the selected song, or resumes the current one.
     void Play();
@@ -51,14 +40,13 @@ public:
     void ApplyVolume();
 
 private:
-    // The transport's failure rule: a step that fails is abandoned, together with the
+    // The play control's failure rule: a step that fails is abandoned, together with the
     // rest of whatever it called, the failure is logged, and the command goes on.
     template <class F>
     void Step(const char *name, F &&action);
 
     Model &model_;
     MediaPlayer &player_;
-    TransportScreen &screen_;
     LoadWait wait_;
     // The file whose end the player reported while a play command waited ("" for none).
     QString endedWhileLoading_;

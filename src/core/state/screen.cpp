@@ -20,11 +20,18 @@ public:
     void RefillList(const QStringList &) override {}
     void ShowTree(bool) override {}
 };
+
+class NoSong : public NowPlaying {
+public:
+    void ShowCurrentSong(const QString &) override {}
+    void MarkCurrentSong() override {}
+};
 } // namespace
 
 Progress *Surface::Attach(Progress *progress) { return std::exchange(progress_, progress); }
 Messages *Surface::Attach(Messages *messages) { return std::exchange(messages_, messages); }
 Views *Surface::Attach(Views *views) { return std::exchange(views_, views); }
+NowPlaying *Surface::Attach(NowPlaying *nowPlaying) { return std::exchange(nowPlaying_, nowPlaying); }
 
 Progress &Surface::progress()
 {
@@ -36,6 +43,12 @@ Views &Surface::views()
 {
     static NoViews none;
     return views_ ? *views_ : none;
+}
+
+NowPlaying &Surface::nowPlaying()
+{
+    static NoSong none;
+    return nowPlaying_ ? *nowPlaying_ : none;
 }
 
 void Surface::ShowMessage(const QString &text)

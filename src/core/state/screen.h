@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What the core shows on the screen, through three small interfaces that the
-// windows implement and attach to the model's Surface: the progress window, message
-// boxes, and the views that are rebuilt when the catalogue changes. With nothing
-// attached the core runs without a screen: progress and views go nowhere and
-// messages to stderr.
+// What the core shows on the screen, through four small interfaces that the windows
+// implement and attach to the model's Surface: the progress window, message boxes,
+// the views that are rebuilt when the catalogue changes, and the current song. With
+// nothing attached the core runs without a screen: progress, views and the current
+// song go nowhere and messages to stderr.
 #pragma once
 
 #include "core/state/tree_node.h"
@@ -47,6 +47,16 @@ public:
     virtual void ShowTree(bool tree) = 0;
 };
 
+// The song playing as the windows show it.
+class NowPlaying {
+public:
+    virtual ~NowPlaying() = default;
+    // The current song's "Artist - SongName" above the views.
+    virtual void ShowCurrentSong(const QString &text) = 0;
+    // Marks CurrentSong in the visible view; throws when the view has no place for it.
+    virtual void MarkCurrentSong() = 0;
+};
+
 // The screen as the core reaches it. A message box, and an operation that shows its
 // progress, count as work under way on the surface's work.
 class Surface {
@@ -57,9 +67,11 @@ public:
     Progress *Attach(Progress *progress);
     Messages *Attach(Messages *messages);
     Views *Attach(Views *views);
+    NowPlaying *Attach(NowPlaying *nowPlaying);
 
     Progress &progress();
     Views &views();
+    NowPlaying &nowPlaying();
     // Shows a message box, or writes the text to stderr when none is attached.
     void ShowMessage(const QString &text);
 
@@ -70,6 +82,7 @@ private:
     Progress *progress_ = nullptr;
     Messages *messages_ = nullptr;
     Views *views_ = nullptr;
+    NowPlaying *nowPlaying_ = nullptr;
 };
 
 } // namespace Screen

@@ -21,33 +21,33 @@ const QString NoTrack = QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTrac
 qlonglong Microseconds(double seconds) { return std::llround(seconds * MicrosecondsPerSecond); }
 } // namespace
 
-MprisPlayer::MprisPlayer(QObject *published, const Jukebox &jukebox)
-    : QDBusAbstractAdaptor(published), jukebox_(jukebox)
+MprisPlayer::MprisPlayer(QObject *published, Model &model, PlayControl &playControl, MediaPlayer &player,
+                         CommandDoor &door)
+    : QDBusAbstractAdaptor(published), model_(model), playControl_(playControl), player_(player), door_(door)
 {
     FindSongs();
     published_ = ObservedProperties();
-    Model &model = jukebox_.model;
     connect(&model.catalogue, &Catalogue::changed, this, &MprisPlayer::FindSongs);
     connect(&model.pointers, &SongPointers::currentSongChanged, this, &MprisPlayer::FindSongs);
     connect(&model.pointers, &SongPointers::previousSongChanged, this, &MprisPlayer::FindSongs);
     connect(&model.options, &PlayerOptions::volumeChanged, this, &MprisPlayer::PublishChanges);
     connect(&model.options, &PlayerOptions::shuffleChanged, this, &MprisPlayer::PublishChanges);
-    connect(&jukebox_.player, &MediaPlayer::PlayStateChange, this, &MprisPlayer::PublishChanges);
-    connect(&jukebox_.player, &MediaPlayer::DurationChange, this, &MprisPlayer::PublishChanges);
+    connect(&player_, &MediaPlayer::PlayStateChange, this, &MprisPlayer::PublishChanges);
+    connect(&player_, &MediaPlayer::DurationChange, this, &MprisPlayer::PublishChanges);
 }
 
 void MprisPlayer::FindSongs()
 {
-    const Catalogue &catalogue = jukebox_.model.catalogue;
-    currentIndex_ = catalogue.FindSong(jukebox_.model.pointers.CurrentSong());
+    const Catalogue &catalogue = model_.catalogue;
+    currentIndex_ = catalogue.FindSong(model_.pointers.CurrentSong());
     current_ = currentIndex_ < 0 ? std::nullopt : std::optional<Song>(catalogue.SongAt(currentIndex_));
-    previousHeld_ = catalogue.FindSong(jukebox_.model.pointers.PreviousSong()) >= 0;
+    previousHeld_ = catalogue.FindSong(model_.pointers.PreviousSong()) >= 0;
     PublishChanges();
 }
 
 QString MprisPlayer::PlaybackStatus() const
 {
-    switch (jukebox_.player.PlayState()) {
+    switch (player_.PlayState()) {
     case MediaPlayer::Playing:
         return QStringLiteral("Playing");
     case MediaPlayer::Paused:
@@ -70,15 +70,14 @@ QVariantMap MprisPlayer::Metadata() const
     metadata.insert(QStringLiteral("xesam:title"), current_->SongName);
     metadata.insert(QStringLiteral("xesam:artist"), QStringList{current_->Artist});
     metadata.insert(QStringLiteral("xesam:url"), QUrl::fromLocalFile(QDir::cleanPath(current_->LongName)).toString());
-    const MediaPlayer &player = jukebox_.player;
-    if (player.FileName() == current_->LongName && player.Duration() > 0)
-        metadata.insert(QStringLiteral("mpris:length"), Microseconds(player.Duration()));
+    if (player_.FileName() == current_->LongName && player_.Duration() > 0)
+        metadata.insert(QStringLiteral("mpris:length"), Microseconds(player_.Duration()));
     return metadata;
 }
 
 double MprisPlayer::Volume() const
 {
-    return double(jukebox_.model.options.Volume() - PlayerOptions::QuietestVolume) / VolumeTravel;
+    return double(model_.options.Volume() - PlayerOptions::QuietestVolume) / VolumeTravel;
 }
 
 void MprisPlayer::SetVolume(double volume)
@@ -87,78 +86,78 @@ void MprisPlayer::SetVolume(double volume)
     if (std::isnan(volume))
         return;
     const int value = PlayerOptions::QuietestVolume + static_cast<int>(std::lround(std::clamp(volume, 0.0, 1.0) * VolumeTravel));
-    Enter([this, value] { jukebox_.model.options.SetVolume(value); });
+    Enter([this, value] { model_.options.SetVolume(value); });
 }
 
-bool MprisPlayer::Shuffle() const { return jukebox_.model.options.Shuffle(); }
+bool MprisPlayer::Shuffle() const { return model_.options.Shuffle(); }
 
 void MprisPlayer::SetShuffle(bool shuffle)
 {
-    Enter([this, shuffle] { jukebox_.model.options.SetShuffle(shuffle); });
+    Enter([this, shuffle] { model_.options.SetShuffle(shuffle); });
 }
 
-qlonglong MprisPlayer::Position() const { return Microseconds(jukebox_.player.CurrentPosition()); }
+qlonglong MprisPlayer::Position() const { return Microseconds(player_.CurrentPosition()); }
 
-bool MprisPlayer::CanGoNext() const { return jukebox_.model.catalogue.SongCount() > 0; }
+bool MprisPlayer::CanGoNext() const { return model_.catalogue.SongCount() > 0; }
 
 bool MprisPlayer::CanGoPrevious() const { return previousHeld_; }
 
 bool MprisPlayer::CanPlay() const
 {
-    return jukebox_.model.catalogue.SongCount() > 0 || !jukebox_.player.FileName().isEmpty();
+    return model_.catalogue.SongCount() > 0 || !player_.FileName().isEmpty();
 }
 
-bool MprisPlayer::CanSeek() const { return jukebox_.player.Duration() > 0; }
+bool MprisPlayer::CanSeek() const { return player_.Duration() > 0; }
 
-void MprisPlayer::Enter(std::function<void()> command) { jukebox_.door.Enter(std::move(command)); }
+void MprisPlayer::Enter(std::function<void()> command) { door_.Enter(std::move(command)); }
 
 void MprisPlayer::Play()
 {
-    Enter([this] { jukebox_.transport.Play(); });
+    Enter([this] { playControl_.Play(); });
 }
 
 void MprisPlayer::Pause()
 {
-    Enter([this] { jukebox_.transport.Pause(); });
+    Enter([this] { playControl_.Pause(); });
 }
 
 void MprisPlayer::PlayPause()
 {
     Enter([this] {
-        if (jukebox_.player.PlayState() == MediaPlayer::Playing)
-            jukebox_.transport.Pause();
+        if (player_.PlayState() == MediaPlayer::Playing)
+            playControl_.Pause();
         else
-            jukebox_.transport.Play();
+            playControl_.Play();
     });
 }
 
 void MprisPlayer::Stop()
 {
-    Enter([this] { jukebox_.transport.Stop(); });
+    Enter([this] { playControl_.Stop(); });
 }
 
 void MprisPlayer::Next()
 {
-    Enter([this] { jukebox_.transport.Next(); });
+    Enter([this] { playControl_.Next(); });
 }
 
 void MprisPlayer::Previous()
 {
-    Enter([this] { jukebox_.transport.Previous(); });
+    Enter([this] { playControl_.Previous(); });
 }
 
 void MprisPlayer::OpenUri(const QString &Uri)
 {
     const QUrl url(Uri);
     if (url.isLocalFile())
-        Enter([this, path = url.toLocalFile()] { jukebox_.transport.OpenFiles({path}); });
+        Enter([this, path = url.toLocalFile()] { playControl_.OpenFiles({path}); });
 }
 
 void MprisPlayer::Seek(qlonglong Offset)
 {
     Enter([this, Offset] {
         if (CanSeek())
-            MoveTo(jukebox_.player.CurrentPosition() + Offset / MicrosecondsPerSecond);
+            MoveTo(player_.CurrentPosition() + Offset / MicrosecondsPerSecond);
     });
 }
 
@@ -167,7 +166,7 @@ void MprisPlayer::SetPosition(const QDBusObjectPath &TrackId, qlonglong Position
     Enter([this, TrackId, Position] {
         // A request meant for a song that is no longer current, or outside it, is ignored.
         const double seconds = Position / MicrosecondsPerSecond;
-        if (CanSeek() && TrackId == CurrentTrack() && seconds >= 0 && seconds <= jukebox_.player.Duration())
+        if (CanSeek() && TrackId == CurrentTrack() && seconds >= 0 && seconds <= player_.Duration())
             MoveTo(seconds);
     });
 }
@@ -175,12 +174,12 @@ void MprisPlayer::SetPosition(const QDBusObjectPath &TrackId, qlonglong Position
 void MprisPlayer::MoveTo(double seconds)
 {
     // Past the end is where the next song begins.
-    if (seconds >= jukebox_.player.Duration()) {
-        jukebox_.transport.Next();
+    if (seconds >= player_.Duration()) {
+        playControl_.Next();
         return;
     }
     seconds = std::max(seconds, 0.0);
-    jukebox_.player.SetCurrentPosition(seconds);
+    player_.SetCurrentPosition(seconds);
     emit Seeked(Microseconds(seconds));
 }
 

@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// org.mpris.MediaPlayer2.Player: the transport, the current song, the position and
-// the player's options, for the desktop's player controls. It shows the model and
+// org.mpris.MediaPlayer2.Player: the play control, the current song, the position
+// and the player's options, for the desktop's player controls. It shows the model and
 // hears of its changes; every call and property write enters through the door.
 #pragma once
 
-#include "ui/desktop/player_controls.h"
+#include "core/playback/play_control.h"
+#include "core/state/model.h"
+#include "ui/door/command_door.h"
 
 #include <QDBusAbstractAdaptor>
 #include <QDBusObjectPath>
 #include <QVariantMap>
 #include <optional>
+
+class MediaPlayer;
 
 namespace Desktop {
 
@@ -31,7 +35,7 @@ class MprisPlayer : public QDBusAbstractAdaptor {
     Q_PROPERTY(bool CanSeek READ CanSeek)
     Q_PROPERTY(bool CanControl READ CanControl)
 public:
-    MprisPlayer(QObject *published, const Jukebox &jukebox);
+    MprisPlayer(QObject *published, Model &model, PlayControl &playControl, MediaPlayer &player, CommandDoor &door);
 
     QString PlaybackStatus() const;
     QVariantMap Metadata() const;
@@ -78,7 +82,10 @@ private:
     // Runs `command` through the door.
     void Enter(std::function<void()> command);
 
-    Jukebox jukebox_;
+    Model &model_;
+    PlayControl &playControl_;
+    MediaPlayer &player_;
+    CommandDoor &door_;
     // The current song's record and index as last looked up; nothing when the
     // catalogue does not hold it.
     std::optional<Song> current_;

@@ -4,30 +4,20 @@
 #include "ui/door/command_door.h"
 
 #include <QTimer>
-#include <QWidget>
 
 namespace Desktop {
 
-MprisRoot::MprisRoot(QObject *published, QWidget &window, CommandDoor &door)
-    : QDBusAbstractAdaptor(published), window_(window), door_(door)
+MprisRoot::MprisRoot(QObject *published, CommandDoor &door, std::function<void()> raise, std::function<void()> quit)
+    : QDBusAbstractAdaptor(published), door_(door), raise_(std::move(raise)), quit_(std::move(quit))
 {
 }
 
-void MprisRoot::Raise()
-{
-    door_.Enter([this] {
-        window_.show();
-        window_.setWindowState((window_.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-        window_.raise();
-        window_.activateWindow();
-    });
-}
+void MprisRoot::Raise() { door_.Enter(raise_); }
 
 void MprisRoot::Quit()
 {
-    // After the reply has gone, and once the work under way is over: closing the
-    // window ends the program.
-    QTimer::singleShot(0, &window_, [this] { door_.Enter([this] { window_.close(); }); });
+    // After the reply has gone, and once the work under way is over.
+    QTimer::singleShot(0, this, [this] { door_.Enter(quit_); });
 }
 
 QString MprisRoot::DesktopEntry() const { return QStringLiteral(KORVEL_APP_ID); }

@@ -4,9 +4,9 @@
 
 #include <QDBusAbstractAdaptor>
 #include <QStringList>
+#include <functional>
 
 class CommandDoor;
-class QWidget;
 
 namespace Desktop {
 
@@ -23,7 +23,8 @@ class MprisRoot : public QDBusAbstractAdaptor {
     Q_PROPERTY(QStringList SupportedUriSchemes READ SupportedUriSchemes)
     Q_PROPERTY(QStringList SupportedMimeTypes READ SupportedMimeTypes)
 public:
-    MprisRoot(QObject *published, QWidget &window, CommandDoor &door);
+    // `raise` shows the window and `quit` ends the program; both enter by the door.
+    MprisRoot(QObject *published, CommandDoor &door, std::function<void()> raise, std::function<void()> quit);
 
     QString Identity() const { return QStringLiteral("Korvel"); }
     // The application id its desktop entry is named after.
@@ -39,8 +40,9 @@ public slots:
     void Quit();
 
 private:
-    QWidget &window_;
     CommandDoor &door_;
+    std::function<void()> raise_;
+    std::function<void()> quit_;
 };
 
 } // namespace Desktop

@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/desktop/player_controls.h"
 
-#include "ui/desktop/mpris_player.h"
 #include "ui/desktop/mpris_root.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusError>
-#include <QWidget>
 #include <cstdio>
 
 namespace Desktop {
@@ -21,26 +19,32 @@ void Complain(const QString &why)
 }
 } // namespace
 
-void OfferPlayerControls(const Jukebox &jukebox)
+std::optional<QString> Publish(QObject &controls)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
         Complain(QStringLiteral("no session bus"));
-        return;
+        return std::nullopt;
     }
-    auto *published = new QObject(&jukebox.window);
-    new MprisRoot(published, jukebox.window, jukebox.door);
-    new MprisPlayer(published, jukebox);
-    if (!bus.registerObject(MprisObjectPath, published, QDBusConnection::ExportAdaptors)) {
+    if (!bus.registerObject(MprisObjectPath, &controls, QDBusConnection::ExportAdaptors)) {
         Complain(bus.lastError().message());
-        // Left alive, the adaptors would go on announcing changes of an object the bus does not have.
-        delete published;
-        return;
+        return std::nullopt;
     }
-    // A second Korvel takes a name of its own, as the MPRIS convention has it.
-    if (!bus.registerService(ServiceName)
-        && !bus.registerService(ServiceName + QStringLiteral(".instance") + QString::number(QCoreApplication::applicationPid())))
-        Complain(bus.lastError().message());
+    const QString ownName = ServiceName + QStringLiteral(".instance") + QString::number(QCoreApplication::applicationPid());
+    for (const QString &name : {ServiceName, ownName}) {
+        if (bus.registerService(name))
+            return name;
+    }
+    Complain(bus.lastError().message());
+    return QString();
+}
+
+void Withdraw(const QString &name)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    bus.unregisterObject(MprisObjectPath);
+    if (!name.isEmpty())
+        bus.unregisterService(name);
 }
 
 } // namespace Desktop

@@ -1,29 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The desktop's player controls (media keys, the panel, the lock screen), which
-// speak MPRIS over the session bus.
+// The desktop's player controls (media keys, the panel, the lock screen) speak MPRIS
+// over the session bus: their place on it.
 #pragma once
 
-#include "core/playback/play_control.h"
-#include "core/state/model.h"
-#include "ui/door/command_door.h"
+#include <QString>
+#include <optional>
 
-class MediaPlayer;
-class QWidget;
+class QObject;
 
 namespace Desktop {
 
-// What the controls drive and show: the main window (raised and closed), the model,
-// the transport and its media player, and the door every call enters by.
-struct Jukebox {
-    QWidget &window;
-    Model &model;
-    PlayControl &transport;
-    MediaPlayer &player;
-    CommandDoor &door;
-};
-
-// Publishes the jukebox on the session bus as long as the window lives. Without a
-// bus the program runs as before, after one line on stderr.
-void OfferPlayerControls(const Jukebox &jukebox);
+// Registers `controls`, the object that carries the MPRIS adaptors, and the player's
+// name on the session bus; a second Korvel takes a name of its own, as the MPRIS
+// convention has it. Returns the name taken (empty when the bus refused both);
+// nothing, after one line on stderr, without a bus or when it refuses the object.
+std::optional<QString> Publish(QObject &controls);
+// Takes the object and the name off the bus.
+void Withdraw(const QString &name);
 
 } // namespace Desktop

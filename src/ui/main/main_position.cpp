@@ -3,7 +3,6 @@
 #include "ui/main/main_window.h"
 
 #include "core/playback/time_text.h"
-#include "core/playback/volume.h"
 #include "core/state/number_text.h"
 #include "platform/media_player.h"
 
@@ -24,8 +23,6 @@ void Main::Slider1_Change()
     if (value % 2 != 0)
         MediaPlayer1->SetCurrentPosition(value);
 }
-
-void Main::Slider_vol_Change() { MediaPlayer1->SetVolume(SliderVolume(model_.options.Volume())); }
 
 void Main::MediaPlayer1_PlayStateChange(int, int)
 {

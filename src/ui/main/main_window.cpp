@@ -2,10 +2,9 @@
 // The main window's controls, menu, start-up and shutdown.
 #include "ui/main/main_window.h"
 
-#include "core/storage/quick_load.h"
-#include "core/storage/settings_file.h"
 #include "platform/drives.h"
 #include "platform/media_player.h"
+#include "ui/jukebox/jukebox.h"
 #include "ui/kit/design_controls.h"
 #include "ui/kit/key_codes.h"
 #include "ui/kit/keyed_tree.h"
@@ -13,8 +12,6 @@
 #include "ui/kit/twips.h"
 #include "ui/kit/wrapping_button.h"
 #include "ui/windows/add_songs_window.h"
-#include "ui/windows/counter_progress.h"
-#include "ui/windows/windows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,17 +34,8 @@ using Kit::DesignFont;
 using Kit::FontFace;
 using Kit::TwipRect;
 
-Main::Main(MediaPlayer *player, LoadWait::Round round, Screen::Messages *messages)
-    : MediaPlayer1(player ? player : CreateMediaPlayer()), progress_(std::make_unique<CounterProgress>()),
-      door_(model_.work)
+Main::Main(Jukebox &jukebox) : jukebox_(jukebox), model_(jukebox.model()), MediaPlayer1(&jukebox.player())
 {
-    Windows::SetOwner(this, &model_);
-    MediaPlayer1->setParent(this);
-    transport_ = std::make_unique<PlayControl>(model_, *MediaPlayer1, static_cast<TransportScreen &>(*this),
-                                               std::move(round));
-    model_.screen.Attach(static_cast<Screen::Views *>(this));
-    model_.screen.Attach(progress_.get());
-    model_.screen.Attach(messages ? messages : &boxes_);
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral("Korvel v1.3"));
     setWindowIcon(Kit::ProgramIcon());
@@ -55,13 +43,13 @@ Main::Main(MediaPlayer *player, LoadWait::Round round, Screen::Messages *message
     CreateMenu();
     ConnectEvents();
     BindModel();
-    Form_Load();
+    jukebox_.AttachWindow(*this, *this, *this);
 }
 
 Main::~Main()
 {
-    Windows::UnloadAll();
-    Windows::SetOwner(nullptr, nullptr);
+    UnloadWindows();
+    jukebox_.DetachWindow();
 }
 
 void Main::CreateControls()
@@ -142,7 +130,6 @@ void Main::CreateControls()
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(100);
-    MediaPlayer1->setObjectName(QStringLiteral("MediaPlayer1"));
 }
 
 void Main::CreateMenu()
@@ -199,12 +186,15 @@ void Main::ConnectEvents()
         Slider1_Change();
     });
     connect(MediaPlayer1, &MediaPlayer::PlayStateChange, this, &Main::MediaPlayer1_PlayStateChange);
-    connect(MediaPlayer1, &MediaPlayer::EndOfStream, this, [this] { transport_->EndOfStream(); });
     // A length known only after the file was loaded still reaches the display.
     connect(MediaPlayer1, &MediaPlayer::DurationChange, this, [this] {
         if (MediaPlayer1->FileName() == LastFileName)
             ShowTotalTime();
     });
+
+    connect(&jukebox_, &Jukebox::raiseAsked, this, &Main::Raise);
+    // Closing the window ends the program.
+    connect(&jukebox_, &Jukebox::quitAsked, this, &QWidget::close);
 
     // Key preview: the window sees keys before the focused control does; and a double
     // click acts on the selected node or row wherever it lands in a view.
@@ -248,11 +238,9 @@ void Main::BindModel()
     Slider_vol->setValue(options.Volume());
     connect(Slider_vol, &QSlider::valueChanged, &options, &PlayerOptions::SetVolume);
     connect(&options, &PlayerOptions::volumeChanged, Slider_vol, &QSlider::setValue);
-    connect(&options, &PlayerOptions::volumeChanged, this, &Main::Slider_vol_Change);
     // The choice applies from the next tagging pass and is remembered at once, alone.
     connect(mnu_ReadId3v2Tags, &QAction::triggered, this, [this](bool on) {
-        const auto tags = on ? Functions::TagReading::Id3v2 : Functions::TagReading::Id3v1;
-        Functions::SettingsFile(model_.settings, model_.screen).SaveTags(tags);
+        jukebox_.settingsFile().SaveTags(on ? Functions::TagReading::Id3v2 : Functions::TagReading::Id3v1);
     });
     connect(&settings, &Settings::tagsChanged, this,
             [this] { mnu_ReadId3v2Tags->setChecked(model_.settings.Tags() == Functions::TagReading::Id3v2); });
@@ -260,11 +248,7 @@ void Main::BindModel()
 
 void Main::Form_Load()
 {
-    model_.options.SetShuffle(true);
     PlaceWindow();
-    // The settings come first, so that the catalogue is shown once, in their mode.
-    Functions::SettingsFile(model_.settings, model_.screen).Read();
-    Functions::LoadStartupPlaylist(model_);
     // A start directory on no mounted drive leaves the drive list as it was.
     Window<frm_addsongs>().SetDrive(Platform::DriveOf(model_.settings.SongsStartDir()));
     Timer1->start();
@@ -284,8 +268,16 @@ void Main::PlaceWindow()
 
 void Main::closeEvent(QCloseEvent *event)
 {
-    Windows::UnloadAll();
+    UnloadWindows();
     event->accept();
+}
+
+void Main::Raise()
+{
+    show();
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    raise();
+    activateWindow();
 }
 
 void Main::mnu_Exit_Click()

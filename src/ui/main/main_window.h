@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window: the catalogue views, the transport, and the buttons that open
-// the other windows. Controls carry their design names as object names.
+// The main window: it shows the jukebox in the catalogue views, the play buttons and
+// the position, and opens the other windows, which it owns. Controls carry their
+// design names as object names.
 #pragma once
 
-#include "core/playback/play_control.h"
 #include "core/state/model.h"
-#include "ui/door/command_door.h"
-#include "ui/kit/message_box.h"
 
 #include <QMainWindow>
-#include <memory>
+#include <QPointer>
+#include <tuple>
 
 class QAction;
 class QCheckBox;
@@ -22,32 +21,32 @@ class QSlider;
 class QTimer;
 class QKeyEvent;
 class MediaPlayer;
-
-class CounterProgress;
+class Jukebox;
+class frm_About;
+class frm_addsongs;
+class frm_Options;
+class frm_Q;
+class frm_QuickLoad;
 
 namespace Kit {
 class KeyedTree;
 }
 
-class Main : public QMainWindow, private Screen::Views, private TransportScreen {
+class Main : public QMainWindow, private Screen::Views, private Screen::NowPlaying {
     Q_OBJECT
 public:
-    // The window runs its load handler as it is created. `player` replaces the real
-    // media component, `round` the play command's wait and `messages` the message
-    // boxes (tests pass doubles); Main owns the player.
-    explicit Main(MediaPlayer *player = nullptr, LoadWait::Round round = LoadWait::EventLoopRound,
-                  Screen::Messages *messages = nullptr);
+    // Shows `jukebox` from now on, until the window goes.
+    explicit Main(Jukebox &jukebox);
     ~Main() override;
 
-    // What the window shows and drives, for the desktop's player controls.
-    Model &model() { return model_; }
-    PlayControl &transport() { return *transport_; }
-    MediaPlayer &player() { return *MediaPlayer1; }
-    CommandDoor &door() { return door_; }
+    // The window's load handler, once the jukebox has started: the window's place,
+    // the add-songs window on the drive of the start directory, the position timer.
+    void Form_Load();
 
-    // Files opened by name, through the door: added to the catalogue as an addition
-    // adds songs, and the first of them played.
-    void OpenFiles(const QStringList &paths);
+    // The window of type W that this window owns: made, hidden, the first time it is
+    // asked for, and again after it was closed for good.
+    template <class W>
+    W &Window();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -59,8 +58,11 @@ private:
     void ConnectEvents();
     // The controls that show the model follow it, and write the user's choices into it.
     void BindModel();
-    void Form_Load();
     void PlaceWindow();
+    // Deletes the windows this window owns, as closing it does.
+    void UnloadWindows();
+    // Shows the window over the others, as the desktop asks.
+    void Raise();
     void ShowTotalTime();
     void UpdateSongTotals();
     // Both views in `points`, kept within 8..30 whatever the setting holds.
@@ -68,7 +70,7 @@ private:
     // Plays the selected song, or queues it while the queue is active.
     void PlayOrQueue();
 
-    // Transport.
+    // Play control.
     void cmd_play_Click();
     void cmd_next_Click();
     void cmd_pause_Click();
@@ -93,10 +95,9 @@ private:
     void mnu_Options_Click();
     void mnu_About_Click();
 
-    // Position, time and volume.
+    // Position and time.
     void Timer1_Timer();
     void Slider1_Change();
-    void Slider_vol_Change();
     void MediaPlayer1_PlayStateChange(int oldState, int newState);
 
     // Key preview: sees every key pressed inside the window before the focused control.
@@ -107,12 +108,12 @@ private:
     void RefillList(const QStringList &rows) override;
     void ShowTree(bool tree) override;
 
-    // TransportScreen
+    // Screen::NowPlaying
     void ShowCurrentSong(const QString &text) override;
     void MarkCurrentSong() override;
 
-    // First, so that the windows and the transport that use it go before it.
-    Model model_;
+    Jukebox &jukebox_;
+    Model &model_;
 
     QLineEdit *text_CurrentSong;
     Kit::KeyedTree *TreeView1;
@@ -138,7 +139,7 @@ private:
     QLabel *Image1;
     QSlider *Slider_vol;
     QTimer *Timer1;
-    MediaPlayer *MediaPlayer1;
+    MediaPlayer *const MediaPlayer1;
 
     QMenu *mnu_File;
     QAction *mnu_Exit;
@@ -148,9 +149,8 @@ private:
     QMenu *mnu_Help;
     QAction *mnu_About;
 
-    std::unique_ptr<PlayControl> transport_;
-    std::unique_ptr<CounterProgress> progress_;
-    Kit::MessageBoxes boxes_;
-    CommandDoor door_;
+    std::tuple<QPointer<frm_Q>, QPointer<frm_addsongs>, QPointer<frm_QuickLoad>, QPointer<frm_Options>,
+               QPointer<frm_About>>
+        windows_;
     QString LastFileName;
 };

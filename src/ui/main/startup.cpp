@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main/startup.h"
 
-#include "ui/desktop/player_controls.h"
-#include "ui/main/main_window.h"
-
 #include <QApplication>
 #include <cstdio>
 
@@ -32,12 +29,10 @@ bool DisplayNamed()
     return true;
 }
 
-std::unique_ptr<Main> ShowMainWindow()
+Program::Program(const QStringList &files, Jukebox::Parts parts) : jukebox_(std::move(parts)), window_(jukebox_)
 {
-    auto window = std::make_unique<Main>();
-    window->show();
-    Desktop::OfferPlayerControls({*window, window->model(), window->transport(), window->player(), window->door()});
-    return window;
+    jukebox_.Start(files);
+    window_.Form_Load();
 }
 
 } // namespace Startup

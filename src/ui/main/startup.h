@@ -2,9 +2,8 @@
 // What the program does from its first line to the main window on screen.
 #pragma once
 
-#include <memory>
-
-class Main;
+#include "ui/jukebox/jukebox.h"
+#include "ui/main/main_window.h"
 
 namespace Startup {
 
@@ -16,8 +15,20 @@ void PrepareEnvironment();
 // otherwise says so in one line on stderr.
 bool DisplayNamed();
 
-// Gives messages their boxes, creates the main window (which loads the start-up
-// playlist and settings), shows it and offers it to the desktop's player controls.
-std::unique_ptr<Main> ShowMainWindow();
+// The running program: the jukebox and the main window that shows it, made in this
+// order and taken down in the other, the window first.
+class Program {
+public:
+    // Makes both, starts the jukebox with the command line's `files` and loads the
+    // window, which is then ready to be shown.
+    explicit Program(const QStringList &files, Jukebox::Parts parts = {});
+
+    Jukebox &jukebox() { return jukebox_; }
+    Main &window() { return window_; }
+
+private:
+    Jukebox jukebox_;
+    Main window_;
+};
 
 } // namespace Startup

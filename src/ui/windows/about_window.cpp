@@ -5,9 +5,7 @@
 #include "ui/kit/design_controls.h"
 #include "ui/kit/look.h"
 #include "ui/kit/twips.h"
-#include "ui/windows/windows.h"
 
-#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -61,6 +59,8 @@ frm_About::frm_About(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frm_About"));
     setWindowTitle(QStringLiteral("About"));
+    // The window goes for good when closed; the next About makes a new one, centred again.
+    setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(TwipRect(0, 0, 6435, 5760).size());
     const QFont bold = Kit::DesignFont(Kit::FontFace::SansSerif, 9.75, true);
 
@@ -110,11 +110,3 @@ void frm_About::cmd_hyperlink_Click()
 }
 
 void frm_About::cmd_close_Click() { close(); }
-
-void frm_About::closeEvent(QCloseEvent *event)
-{
-    // The window goes for good; the next About makes a new one, centred again.
-    Windows::Slot<frm_About>().clear();
-    deleteLater();
-    event->accept();
-}

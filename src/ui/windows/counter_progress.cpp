@@ -2,7 +2,6 @@
 #include "ui/windows/counter_progress.h"
 
 #include "ui/windows/counter_window.h"
-#include "ui/windows/windows.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -25,19 +24,28 @@ constexpr auto WindowSystemOnly =
 bool IsExposed(const QWidget &window) { return window.windowHandle() && window.windowHandle()->isExposed(); }
 } // namespace
 
+CounterProgress::~CounterProgress() { delete window_.data(); }
+
+frm_Counter &CounterProgress::Window()
+{
+    if (!window_)
+        window_ = new frm_Counter(owner_);
+    return *window_;
+}
+
 void CounterProgress::Show(const QString &activity, const QString &current, const QString &total)
 {
     current_ = current;
     total_ = total;
-    Window<frm_Counter>().Label1->setText(activity);
+    Window().Label1->setText(activity);
     // The next activity of the same work keeps the window shown; a new window is
     // drawn only once the window system has exposed it. The events handled meanwhile
     // may close it, so it is looked up again each time.
-    if (!Window<frm_Counter>().isVisible()) {
-        Window<frm_Counter>().show();
+    if (!Window().isVisible()) {
+        Window().show();
         QElapsedTimer waited;
         waited.start();
-        while (WindowExists<frm_Counter>() && !IsExposed(Window<frm_Counter>()) && waited.elapsed() < ExposeWaitMs)
+        while (window_ && !IsExposed(*window_) && waited.elapsed() < ExposeWaitMs)
             QCoreApplication::processEvents(WindowSystemOnly, RepaintIntervalMs);
     }
     Repaint();
@@ -54,15 +62,15 @@ void CounterProgress::SetCounts(const QString &current, const QString &total)
 
 void CounterProgress::Unload()
 {
-    if (dirty_ && WindowExists<frm_Counter>())
+    if (dirty_ && window_)
         Repaint();
-    UnloadWindow<frm_Counter>();
+    delete window_.data();
 }
 
 void CounterProgress::Repaint()
 {
     {
-        frm_Counter &counter = Window<frm_Counter>();
+        frm_Counter &counter = Window();
         counter.text_current->setText(current_);
         counter.text_Total->setText(total_);
         counter.repaint();

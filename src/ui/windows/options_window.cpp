@@ -3,7 +3,6 @@
 
 #include "core/catalogue/view_modes.h"
 #include "core/state/font_size.h"
-#include "core/storage/settings_file.h"
 #include "ui/kit/design_controls.h"
 #include "ui/kit/look.h"
 #include "ui/kit/twips.h"
@@ -33,7 +32,8 @@ QFrame *rectangle(QWidget *parent, const QString &name, QRect rect)
 }
 } // namespace
 
-frm_Options::frm_Options(Model &model, QWidget *parent) : QWidget(parent, Qt::Window), model_(model)
+frm_Options::frm_Options(Model &model, Functions::SettingsFile &settingsFile, QWidget *parent)
+    : QWidget(parent, Qt::Window), model_(model), settingsFile_(settingsFile)
 {
     setObjectName(QStringLiteral("frm_Options"));
     setWindowTitle(QStringLiteral("Options"));
@@ -186,7 +186,7 @@ bool frm_Options::eventFilter(QObject *watched, QEvent *event)
 void frm_Options::cmd_Save_Click()
 {
     if (ValidateFocusedBox())
-        Functions::SettingsFile(model_.settings, model_.screen).Save();
+        settingsFile_.Save();
 }
 
 void frm_Options::cmd_Close_Click()

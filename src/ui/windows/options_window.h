@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/state/model.h"
+#include "core/storage/settings_file.h"
 
 #include <QWidget>
 
@@ -16,7 +17,7 @@ class QRadioButton;
 class frm_Options : public QWidget {
     Q_OBJECT
 public:
-    frm_Options(Model &model, QWidget *parent = nullptr);
+    frm_Options(Model &model, Functions::SettingsFile &settingsFile, QWidget *parent = nullptr);
 
     QFrame *Shape1;
     QLabel *Label5;
@@ -62,4 +63,5 @@ private:
     void RefuseFontSize();
 
     Model &model_;
+    Functions::SettingsFile &settingsFile_;
 };

@@ -2,7 +2,6 @@
 #include "ui/windows/quick_load_window.h"
 
 #include "core/storage/quick_load.h"
-#include "core/storage/settings_file.h"
 #include "ui/kit/design_controls.h"
 #include "ui/kit/look.h"
 #include "ui/kit/twips.h"
@@ -16,7 +15,8 @@ namespace {
 constexpr std::array<int, frm_QuickLoad::Slots> RowTops{240, 840, 1440, 2160, 2760, 3360};
 } // namespace
 
-frm_QuickLoad::frm_QuickLoad(Model &model, QWidget *parent) : QWidget(parent, Qt::Window), model_(model)
+frm_QuickLoad::frm_QuickLoad(Model &model, Functions::SettingsFile &settingsFile, QWidget *parent)
+    : QWidget(parent, Qt::Window), model_(model), settingsFile_(settingsFile)
 {
     setObjectName(QStringLiteral("frm_QuickLoad"));
     setWindowTitle(QStringLiteral("QuickLoad"));
@@ -50,7 +50,7 @@ frm_QuickLoad::frm_QuickLoad(Model &model, QWidget *parent) : QWidget(parent, Qt
 void frm_QuickLoad::cmd_Save_Click(int16_t index)
 {
     Functions::SaveSlot(model_, index);
-    Functions::SettingsFile(model_.settings, model_.screen).Save();
+    settingsFile_.Save();
 }
 
 void frm_QuickLoad::cmd_Load_Click(int16_t index) { Functions::LoadSlot(model_, index); }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/state/model.h"
+#include "core/storage/settings_file.h"
 
 #include <QWidget>
 #include <array>
@@ -16,7 +17,7 @@ class frm_QuickLoad : public QWidget {
 public:
     static constexpr int Slots = QuickLoadSlots;
 
-    frm_QuickLoad(Model &model, QWidget *parent = nullptr);
+    frm_QuickLoad(Model &model, Functions::SettingsFile &settingsFile, QWidget *parent = nullptr);
 
     // Row i of the window is slot i; the controls are named "cmd_Load_0",
     // "cmd_Save_0", "text_ListName_0" and so on.
@@ -32,4 +33,5 @@ public:
 
 private:
     Model &model_;
+    Functions::SettingsFile &settingsFile_;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A main window over the test player whose play command lets pending events run
-// instead of waiting, with its messages recorded instead of shown.
+// The program as it starts, over the test player whose play command lets pending
+// events run instead of waiting, with its messages recorded instead of shown; the
+// main window made, not shown.
 #pragma once
 
 #include "platform/drives.h"
@@ -9,16 +10,14 @@
 #include "ui/kit/directory_list_box.h"
 #include "ui/kit/drive_list_box.h"
 #include "ui/kit/keyed_tree.h"
-#include "ui/main/main_window.h"
+#include "ui/main/startup.h"
 #include "ui/windows/add_songs_window.h"
 #include "ui/windows/counter_window.h"
 #include "ui/windows/options_window.h"
 #include "ui/windows/queue_window.h"
 #include "ui/windows/quick_load_window.h"
-#include "ui/windows/windows.h"
 
 #include <QtWidgets>
-#include <memory>
 
 namespace TestSupport {
 
@@ -27,12 +26,23 @@ struct RecordedMessages : Screen::Messages {
     QStringList texts;
 };
 
+// A jukebox without any window, not yet started.
+struct JukeboxFixture {
+    RecordedMessages messages;
+    FakeMediaPlayer *player = new FakeMediaPlayer;
+    Jukebox jukebox{{player, [](int) { QCoreApplication::processEvents(); }, &messages}};
+
+    Model &model() { return jukebox.model(); }
+};
+
 struct MainFixture {
     RecordedMessages messages;
     FakeMediaPlayer *player = new FakeMediaPlayer;
-    std::unique_ptr<Main> main{new Main(player, [](int) { QCoreApplication::processEvents(); }, &messages)};
+    Startup::Program program{{}, {player, [](int) { QCoreApplication::processEvents(); }, &messages}};
+    Jukebox &jukebox = program.jukebox();
+    Main *const main = &program.window();
 
-    Model &model() { return main->model(); }
+    Model &model() { return jukebox.model(); }
     // The main window's control named `name`.
     template <class T>
     T *control(const char *name) const

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The transport buttons, and what the transport reads from and shows in the windows.
+// The play buttons, and the current song as the window shows it.
 #include "ui/main/main_window.h"
 
 #include "platform/failure.h"
+#include "ui/jukebox/jukebox.h"
 #include "ui/kit/keyed_tree.h"
 
 #include <QLineEdit>
@@ -22,15 +23,10 @@ Node *SongNodeOf(const Kit::KeyedTree &tree, int index)
 }
 } // namespace
 
-void Main::cmd_play_Click() { transport_->Play(); }
-void Main::cmd_next_Click() { transport_->Next(); }
-void Main::cmd_pause_Click() { transport_->Pause(); }
-void Main::cmd_stop_Click() { transport_->Stop(); }
-
-void Main::OpenFiles(const QStringList &paths)
-{
-    door_.Enter([this, paths] { transport_->OpenFiles(paths); });
-}
+void Main::cmd_play_Click() { jukebox_.playControl().Play(); }
+void Main::cmd_next_Click() { jukebox_.playControl().Next(); }
+void Main::cmd_pause_Click() { jukebox_.playControl().Pause(); }
+void Main::cmd_stop_Click() { jukebox_.playControl().Stop(); }
 
 void Main::ShowCurrentSong(const QString &text) { text_CurrentSong->setText(text); }
 
