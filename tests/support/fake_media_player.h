@@ -15,6 +15,7 @@ public:
     double duration = 180.0, position = 0;
     QStringList opened;      // every path passed to Open, in order
     std::vector<double> seeks;
+    std::vector<int32_t> volumes; // every volume accepted, in order
     int pauseCalls = 0, stopCalls = 0;
 
     void Open(const QString &path) override
@@ -39,6 +40,7 @@ public:
     {
         if (volume < -10000 || volume > 0)
             throw Platform::Failure(Platform::ErrorNumber::InvalidPropertyValue, QStringLiteral("Invalid property value"), QStringLiteral("MediaPlayer"));
+        volumes.push_back(volume);
     }
 
     void setReadyState(int32_t state) { ready_ = state; }

@@ -2,16 +2,15 @@
 // The real program on its own display and session bus: driven by the desktop's controls and its command line, writing nothing.
 #include "support/song_files.h"
 #include "support/tone_mp3.h"
+#include "support/ui/desktop_bus.h"
 #include "support/ui/x_display.h"
 
-#include <QtDBus>
 #include <QtTest>
 #include <unistd.h>
 
 namespace {
 const QString Service = "org.mpris.MediaPlayer2.korvel";
-const QString Player = "org.mpris.MediaPlayer2.Player";
-const QString Properties = "org.freedesktop.DBus.Properties";
+using TestSupport::MprisPlayer, TestSupport::MprisRoot;
 constexpr int Patience = 60000;
 constexpr double SongSeconds = 120;
 constexpr qlonglong AWhile = 1'000'000; // microseconds of play
@@ -31,12 +30,6 @@ QMap<QString, QByteArray> snapshot(const QDir &dir)
 
 class EndToEndTest : public QObject {
     Q_OBJECT
-public slots:
-    void PropertiesChanged(const QDBusMessage &message)
-    {
-        heard.unite(QMultiMap(qdbus_cast<QVariantMap>(message.arguments().value(1).value<QDBusArgument>())));
-    }
-
 private slots:
     void initTestCase()
     {
@@ -63,47 +56,45 @@ private slots:
 
         QProcess korvel;
         start(korvel, app);
-        QVERIFY(bus.connect(Service, "/org/mpris/MediaPlayer2", Properties, "PropertiesChanged", this,
-                            SLOT(PropertiesChanged(QDBusMessage))));
 
-        call(Player, "Next");
-        QTRY_COMPARE_WITH_TIMEOUT(get("PlaybackStatus"), "Playing", Patience);
+        desktop.call(MprisPlayer, "Next");
+        QTRY_COMPARE_WITH_TIMEOUT(desktop.get("PlaybackStatus"), "Playing", Patience);
         QVariantMap song;
-        QTRY_VERIFY_WITH_TIMEOUT((song = get("Metadata").toMap()).contains("mpris:length"), Patience);
+        QTRY_VERIFY_WITH_TIMEOUT((song = desktop.get("Metadata").toMap()).contains("mpris:length"), Patience);
         const QString n = song.value("xesam:title").toString().remove("Song ");
         QVERIFY2(n == "1" || n == "2", qPrintable(n));
         QCOMPARE(song.value("xesam:artist").toStringList(), QStringList{"Artist " + n});
         QCOMPARE(song.value("xesam:url").toString(), QUrl::fromLocalFile(app.filePath(n + ".mp3")).toString());
         QVERIFY(qAbs(song.value("mpris:length").toLongLong() - SongSeconds * 1e6) < 1e6);
 
-        call(Player, "PlayPause");
-        QTRY_COMPARE_WITH_TIMEOUT(get("PlaybackStatus"), "Paused", Patience);
-        QTRY_VERIFY_WITH_TIMEOUT(heard.contains("PlaybackStatus", "Paused") && heard.contains("Metadata"), Patience);
-        call(Player, "PlayPause");
-        QTRY_COMPARE_WITH_TIMEOUT(get("PlaybackStatus"), "Playing", Patience);
+        desktop.call(MprisPlayer, "PlayPause");
+        QTRY_COMPARE_WITH_TIMEOUT(desktop.get("PlaybackStatus"), "Paused", Patience);
+        QTRY_VERIFY_WITH_TIMEOUT(desktop.heard.contains("PlaybackStatus", "Paused") && desktop.heard.contains("Metadata"), Patience);
+        desktop.call(MprisPlayer, "PlayPause");
+        QTRY_COMPARE_WITH_TIMEOUT(desktop.get("PlaybackStatus"), "Playing", Patience);
         // What is no number changes nothing.
         for (const double volume : {0.25, qQNaN()})
-            call(Properties, "Set", {Player, "Volume", QVariant::fromValue(QDBusVariant(volume))});
-        QCOMPARE(get("Volume"), 0.25);
-        QTRY_VERIFY_WITH_TIMEOUT(heard.contains("Volume", 0.25), Patience);
+            desktop.set("Volume", volume);
+        QCOMPARE(desktop.get("Volume"), 0.25);
+        QTRY_VERIFY_WITH_TIMEOUT(desktop.heard.contains("Volume", 0.25), Patience);
         // Stopped, and in order, Next plays the other song from its start; once that has played a
         // while, Previous goes back.
-        call(Player, "Stop");
-        call(Properties, "Set", {Player, "Shuffle", QVariant::fromValue(QDBusVariant(false))});
-        call(Player, "Next");
-        QTRY_VERIFY_WITH_TIMEOUT(get("Position").toLongLong() >= AWhile, Patience);
-        QCOMPARE(get("Metadata").toMap().value("xesam:title"), n == "1" ? "Song 2" : "Song 1");
-        call(Player, "Previous");
-        QTRY_COMPARE_WITH_TIMEOUT(get("Metadata").toMap().value("xesam:title"), song.value("xesam:title"), Patience);
+        desktop.call(MprisPlayer, "Stop");
+        desktop.set("Shuffle", false);
+        desktop.call(MprisPlayer, "Next");
+        QTRY_VERIFY_WITH_TIMEOUT(desktop.get("Position").toLongLong() >= AWhile, Patience);
+        QCOMPARE(desktop.get("Metadata").toMap().value("xesam:title"), n == "1" ? "Song 2" : "Song 1");
+        desktop.call(MprisPlayer, "Previous");
+        QTRY_COMPARE_WITH_TIMEOUT(desktop.get("Metadata").toMap().value("xesam:title"), song.value("xesam:title"), Patience);
         // A file the desktop opens with Korvel joins the catalogue, tagged, and plays.
         const QString opened = QUrl::fromLocalFile(app.filePath("3.mp3")).toString();
-        call(Player, "OpenUri", {opened});
-        QTRY_COMPARE_WITH_TIMEOUT(get("Metadata").toMap().value("xesam:url").toString(), opened, Patience);
+        desktop.call(MprisPlayer, "OpenUri", {opened});
+        QTRY_COMPARE_WITH_TIMEOUT(desktop.get("Metadata").toMap().value("xesam:url").toString(), opened, Patience);
         // A file whose name does not end in "mp3" is left out.
-        call(Player, "OpenUri", {QUrl::fromLocalFile(app.filePath("notes.txt")).toString()});
-        QCOMPARE(get("Metadata").toMap().value("xesam:title"), "Third");
+        desktop.call(MprisPlayer, "OpenUri", {QUrl::fromLocalFile(app.filePath("notes.txt")).toString()});
+        QCOMPARE(desktop.get("Metadata").toMap().value("xesam:title"), "Third");
 
-        call("org.mpris.MediaPlayer2", "Quit");
+        desktop.call(MprisRoot, "Quit");
         QVERIFY(korvel.waitForFinished(Patience) && korvel.exitCode() == 0);
         // Nothing is written at exit.
         QCOMPARE(snapshot(app.path()), before);
@@ -119,7 +110,7 @@ private slots:
         const auto before = snapshot(app.path());
         QProcess korvel;
         start(korvel, app, files);
-        call("org.mpris.MediaPlayer2", "Quit");
+        desktop.call(MprisRoot, "Quit");
         QVERIFY(korvel.waitForFinished(Patience) && korvel.exitCode() == 0);
         QCOMPARE(snapshot(app.path()), before);
         const QString leftOut = QString("korvel: left out, as their names do not end in \"mp3\": \"%1\", \"%2\"\n");
@@ -133,27 +124,12 @@ private:
         const QString binary = app.filePath("korvel");
         QVERIFY(::link(KORVEL_BINARY, QFile::encodeName(binary).constData()) == 0 || QFile::copy(KORVEL_BINARY, binary));
         korvel.start(binary, files);
-        QTRY_VERIFY_WITH_TIMEOUT(bus.interface()->isServiceRegistered(Service), Patience);
+        QTRY_VERIFY_WITH_TIMEOUT(desktop.connection().interface()->isServiceRegistered(Service), Patience);
     }
 
-    QDBusMessage call(const QString &interface, const QString &method, const QVariantList &arguments = {}) const
-    {
-        QDBusMessage message = QDBusMessage::createMethodCall(Service, "/org/mpris/MediaPlayer2", interface, method);
-        message.setArguments(arguments);
-        return bus.call(message, QDBus::Block, Patience);
-    }
-
-    // A property of the player, its dictionaries unpacked.
-    QVariant get(const QString &name) const
-    {
-        const QVariant value = QDBusReply<QDBusVariant>(call(Properties, "Get", {Player, name})).value().variant();
-        return value.canConvert<QDBusArgument>() ? QVariant(qdbus_cast<QVariantMap>(value.value<QDBusArgument>())) : value;
-    }
-
-    // The test runs on a session bus of its own (dbus-run-session), which the program shares.
-    QDBusConnection bus = QDBusConnection::sessionBus();
+    // The test runs on a session bus of its own, which the program shares.
+    TestSupport::DesktopBus desktop{QDBus::Block, Patience};
     TestSupport::XDisplay display;
-    QMultiMap<QString, QVariant> heard;
 };
 
 QTEST_MAIN(EndToEndTest)

@@ -26,11 +26,13 @@ struct RecordedMessages : Screen::Messages {
     QStringList texts;
 };
 
-// A jukebox without any window, not yet started.
+// A jukebox without any window, not yet started; a test may act during each round
+// of the play command's wait.
 struct JukeboxFixture {
     RecordedMessages messages;
     FakeMediaPlayer *player = new FakeMediaPlayer;
-    Jukebox jukebox{{player, [](int) { QCoreApplication::processEvents(); }, &messages}};
+    std::function<void()> duringWait = [] {};
+    Jukebox jukebox{{player, [this](int) { QCoreApplication::processEvents(), duringWait(); }, &messages}};
 
     Model &model() { return jukebox.model(); }
 };

@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The desktop as tests play it: a connection of its own to the test's session bus
+// (dbus-run-session), which calls Korvel's player controls and hears what they announce.
+#pragma once
+
+#include <QtDBus>
+
+namespace TestSupport {
+
+inline const QString MprisPath = QStringLiteral("/org/mpris/MediaPlayer2");
+inline const QString MprisRoot = QStringLiteral("org.mpris.MediaPlayer2");
+inline const QString MprisPlayer = QStringLiteral("org.mpris.MediaPlayer2.Player");
+
+class DesktopBus : public QObject {
+    Q_OBJECT
+public:
+    // QDBus::Block for a program of its own; BlockWithGui for controls in the test's
+    // process, which answer from its event loop.
+    DesktopBus(QDBus::CallMode mode, int patienceMs) : mode_(mode), patienceMs_(patienceMs)
+    {
+        bus_.connect(QString(), MprisPath, Properties, "PropertiesChanged", this, SLOT(PropertiesChanged(QDBusMessage)));
+    }
+    ~DesktopBus() override { QDBusConnection::disconnectFromBus(bus_.name()); }
+
+    const QDBusConnection &connection() const { return bus_; }
+    QDBusMessage call(const QString &interface, const QString &method, const QVariantList &arguments = {}) const
+    {
+        return bus_.call(Message(interface, method, arguments), mode_, patienceMs_);
+    }
+    // A call whose answer nobody waits for.
+    void send(const QString &interface, const QString &method, const QVariantList &arguments = {}) const
+    {
+        bus_.asyncCall(Message(interface, method, arguments));
+    }
+    void set(const QString &property, const QVariant &value) const
+    {
+        call(Properties, "Set", {MprisPlayer, property, QVariant::fromValue(QDBusVariant(value))});
+    }
+    // A property of the player, its dictionaries unpacked.
+    QVariant get(const QString &property) const
+    {
+        const QVariant value = QDBusReply<QDBusVariant>(call(Properties, "Get", {MprisPlayer, property})).value().variant();
+        return value.canConvert<QDBusArgument>() ? QVariant(qdbus_cast<QVariantMap>(value.value<QDBusArgument>())) : value;
+    }
+
+    // Every property change heard, each value as announced.
+    QMultiMap<QString, QVariant> heard;
+
+public slots:
+    void PropertiesChanged(const QDBusMessage &message)
+    {
+        heard.unite(QMultiMap(qdbus_cast<QVariantMap>(message.arguments().value(1).value<QDBusArgument>())));
+    }
+
+private:
+    static inline const QString Properties = QStringLiteral("org.freedesktop.DBus.Properties");
+
+    static QDBusMessage Message(const QString &interface, const QString &method, const QVariantList &arguments)
+    {
+        QDBusMessage message = QDBusMessage::createMethodCall("org.mpris.MediaPlayer2.korvel", MprisPath, interface, method);
+        message.setArguments(arguments);
+        return message;
+    }
+
+    QDBusConnection bus_ = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "desktop");
+    QDBus::CallMode mode_;
+    int patienceMs_;
+};
+
+} // namespace TestSupport
