@@ -44,6 +44,7 @@ private slots:
         Watcher watcher(f.model().screen, *f.main);
         AddDirectory(f.model(), library.path());
         QCOMPARE(watcher.activity, QStringLiteral("Adding Files"));
+        QVERIFY(!f.main->findChild<frm_Counter *>());
         QVERIFY(watcher.exposed);
         QCOMPARE(watcher.onScreen.size(), watcher.drawn.size());
         // The screen holds the window's own drawing (a window never drawn would be black).

@@ -152,6 +152,7 @@ private slots:
         QCOMPARE(f.control<QLabel>("Label_TotalAllSongs")->text(), QStringLiteral("0"));
         QCOMPARE(rows(*q.list_que), (QStringList{"B - b1", "C - c1"}));
         QCOMPARE(f.player->PlayState(), 2);
+        QCOMPARE(f.model().pointers.SelectedSong().Index, -1);
     }
 
     void keysActBeforeTheFocusedControl()
@@ -243,6 +244,15 @@ private slots:
         q.cmd_close->click();
         f.click("cmd_Q");
         QVERIFY(q.isVisible() && q.chk_songque->isChecked());
+        // Another main window has a queue window of its own. The desktop raises a main window; its Quit
+        // closes it, and the windows it opened go with it.
+        MainFixture other;
+        QVERIFY(other.main->Window<frm_Q>().chk_songque->isChecked() == false && other.main->Window<frm_Q>().parent() == other.main);
+        const QPointer<frm_Q> queue = &q;
+        emit f.jukebox.raiseAsked();
+        QVERIFY(f.main->isVisible());
+        emit f.jukebox.quitAsked();
+        QVERIFY(!f.main->isVisible() && queue.isNull());
     }
 
     void aRefusedFontSizeCancelsTheClickAndTheModeButtonsSortAndSwitchTheViews()
