@@ -52,10 +52,9 @@ struct Limit {
 // The options window's Save, then a quick-load Save of slot 2.
 void saveBoth(Model &model)
 {
-    Functions::SettingsFile file(model.settings, model.screen);
-    file.Save();
+    Functions::SettingsFile(model.settings, model.screen).Save();
     Functions::SaveSlot(model, 2);
-    file.Save();
+    Functions::SettingsFile(model.settings, model.screen).Save();
 }
 
 constexpr uid_t Nobody = 65534;
@@ -156,14 +155,13 @@ private slots:
         if (!file.isEmpty())
             dir.write("Korvel.ini", file);
         Model model;
-        const Settings &settings = model.settings;
         Functions::SettingsFile(model.settings, model.screen).Read();
-        QTEST(Functions::SettingsFile::ModeCode(settings.SortBy()), "sortBy");
-        QTEST(settings.CdDrive(), "cdDrive");
-        QTEST(int(settings.FontSize()), "fontSize");
-        QTEST(settings.SlotName(0), "slot0");
-        QTEST(settings.SlotName(1), "slot1");
-        QCOMPARE(settings.SongsStartDir(), Platform::DefaultSongsStartDir());
+        QTEST(Functions::SettingsFile::ModeCode(model.settings.SortBy()), "sortBy");
+        QTEST(model.settings.CdDrive(), "cdDrive");
+        QTEST(int(model.settings.FontSize()), "fontSize");
+        QTEST(model.settings.SlotName(0), "slot0");
+        QTEST(model.settings.SlotName(1), "slot1");
+        QCOMPARE(model.settings.SongsStartDir(), Platform::DefaultSongsStartDir());
     }
 
     void fontSizesAreHeldToTheirBounds()
@@ -199,8 +197,7 @@ private slots:
         model.settings.SetSongsStartDir("/home/u/Music");
         model.settings.SetSlotName(0, "Party, loud");
         model.settings.SetSlotName(4, "Quiet");
-        Functions::SettingsFile file(model.settings, model.screen);
-        QVERIFY(file.Save());
+        QVERIFY(Functions::SettingsFile(model.settings, model.screen).Save());
         const QByteArray designed("\"SortBy\",\"LSA\"\r\n\"CdDrive\",\"/mnt/cd\"\r\n\"FontSize\",14\r\n"
                                   "\"SongsStartDir\",\"/home/u/Music\"\r\n\"ListName0\",\"Party, loud\"\r\n"
                                   "\"ListName1\",\"\"\r\n\"ListName2\",\"\"\r\n\"ListName3\",\"\"\r\n"
@@ -208,10 +205,10 @@ private slots:
         QCOMPARE(dir.read("Korvel.ini"), designed);
         // ID3v2 reading adds one line while it is on; only its exact value turns it on.
         model.settings.SetTags(Functions::TagReading::Id3v2);
-        QVERIFY(file.Save());
+        QVERIFY(Functions::SettingsFile(model.settings, model.screen).Save());
         QCOMPARE(dir.read("Korvel.ini"), designed + "\"Tags\",\"ID3v2\"\r\n");
         dir.write("Korvel.ini", designed + "\"Tags\",\"id3v2\"");
-        file.Read();
+        Functions::SettingsFile(model.settings, model.screen).Read();
         QCOMPARE(model.settings.Tags(), Functions::TagReading::Id3v1);
     }
 

@@ -101,11 +101,7 @@ struct PassedOnProgress : Recorded<Screen::Progress> {
 // "show" with the activity and both counts, and "unload"; a test may act at each show.
 struct RecordedProgress : Recorded<Screen::Progress> {
     using Recorded::Recorded;
-    void Show(const QString &a, const QString &c, const QString &t) override
-    {
-        calls.append({"show " + a + " " + c + " " + t});
-        whileShown();
-    }
+    void Show(const QString &a, const QString &c, const QString &t) override { calls.append({"show " + a + " " + c + " " + t}), whileShown(); }
     std::function<void()> whileShown = [] {};
     void SetCounts(const QString &, const QString &) override {}
     void Unload() override { calls.append(QStringLiteral("unload")); }

@@ -13,7 +13,6 @@ const QString Service = "org.mpris.MediaPlayer2.korvel";
 using TestSupport::MprisPlayer, TestSupport::MprisRoot;
 constexpr int Patience = 60000;
 constexpr double SongSeconds = 120;
-constexpr qlonglong AWhile = 1'000'000; // microseconds of play
 
 // Every file of a directory but the program, with its contents.
 QMap<QString, QByteArray> snapshot(const QDir &dir)
@@ -72,20 +71,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(desktop.heard.contains("PlaybackStatus", "Paused") && desktop.heard.contains("Metadata"), Patience);
         desktop.call(MprisPlayer, "PlayPause");
         QTRY_COMPARE_WITH_TIMEOUT(desktop.get("PlaybackStatus"), "Playing", Patience);
-        // What is no number changes nothing.
-        for (const double volume : {0.25, qQNaN()})
-            desktop.set("Volume", volume);
-        QCOMPARE(desktop.get("Volume"), 0.25);
-        QTRY_VERIFY_WITH_TIMEOUT(desktop.heard.contains("Volume", 0.25), Patience);
-        // Stopped, and in order, Next plays the other song from its start; once that has played a
-        // while, Previous goes back.
-        desktop.call(MprisPlayer, "Stop");
         desktop.set("Shuffle", false);
-        desktop.call(MprisPlayer, "Next");
-        QTRY_VERIFY_WITH_TIMEOUT(desktop.get("Position").toLongLong() >= AWhile, Patience);
-        QCOMPARE(desktop.get("Metadata").toMap().value("xesam:title"), n == "1" ? "Song 2" : "Song 1");
-        desktop.call(MprisPlayer, "Previous");
-        QTRY_COMPARE_WITH_TIMEOUT(desktop.get("Metadata").toMap().value("xesam:title"), song.value("xesam:title"), Patience);
+        QTRY_VERIFY_WITH_TIMEOUT(desktop.heard.contains("Shuffle", false), Patience);
         // A file the desktop opens with Korvel joins the catalogue, tagged, and plays.
         const QString opened = QUrl::fromLocalFile(app.filePath("3.mp3")).toString();
         desktop.call(MprisPlayer, "OpenUri", {opened});
@@ -124,11 +111,11 @@ private:
         const QString binary = app.filePath("korvel");
         QVERIFY(::link(KORVEL_BINARY, QFile::encodeName(binary).constData()) == 0 || QFile::copy(KORVEL_BINARY, binary));
         korvel.start(binary, files);
-        QTRY_VERIFY_WITH_TIMEOUT(desktop.connection().interface()->isServiceRegistered(Service), Patience);
+        QTRY_VERIFY_WITH_TIMEOUT(QDBusConnection::sessionBus().interface()->isServiceRegistered(Service), Patience);
     }
 
     // The test runs on a session bus of its own, which the program shares.
-    TestSupport::DesktopBus desktop{QDBus::Block, Patience};
+    TestSupport::DesktopBus desktop;
     TestSupport::XDisplay display;
 };
 

@@ -7,25 +7,17 @@
 
 namespace TestSupport {
 
-inline const QString MprisPath = QStringLiteral("/org/mpris/MediaPlayer2");
-inline const QString MprisRoot = QStringLiteral("org.mpris.MediaPlayer2");
-inline const QString MprisPlayer = QStringLiteral("org.mpris.MediaPlayer2.Player");
+inline const QString MprisRoot = "org.mpris.MediaPlayer2", MprisPlayer = "org.mpris.MediaPlayer2.Player";
 
 class DesktopBus : public QObject {
     Q_OBJECT
 public:
-    // QDBus::Block for a program of its own; BlockWithGui for controls in the test's
-    // process, which answer from its event loop.
-    DesktopBus(QDBus::CallMode mode, int patienceMs) : mode_(mode), patienceMs_(patienceMs)
-    {
-        bus_.connect(QString(), MprisPath, Properties, "PropertiesChanged", this, SLOT(PropertiesChanged(QDBusMessage)));
-    }
-    ~DesktopBus() override { QDBusConnection::disconnectFromBus(bus_.name()); }
+    DesktopBus() { bus_.connect({}, Path, Properties, "PropertiesChanged", this, SLOT(PropertiesChanged(QDBusMessage))); }
 
-    const QDBusConnection &connection() const { return bus_; }
+    // Waits for the answer, letting events in meanwhile: Korvel may run in the test's process.
     QDBusMessage call(const QString &interface, const QString &method, const QVariantList &arguments = {}) const
     {
-        return bus_.call(Message(interface, method, arguments), mode_, patienceMs_);
+        return bus_.call(Message(interface, method, arguments), QDBus::BlockWithGui, 60000);
     }
     // A call whose answer nobody waits for.
     void send(const QString &interface, const QString &method, const QVariantList &arguments = {}) const
@@ -53,18 +45,16 @@ public slots:
     }
 
 private:
-    static inline const QString Properties = QStringLiteral("org.freedesktop.DBus.Properties");
+    static inline const QString Path = "/org/mpris/MediaPlayer2", Properties = "org.freedesktop.DBus.Properties";
 
     static QDBusMessage Message(const QString &interface, const QString &method, const QVariantList &arguments)
     {
-        QDBusMessage message = QDBusMessage::createMethodCall("org.mpris.MediaPlayer2.korvel", MprisPath, interface, method);
+        QDBusMessage message = QDBusMessage::createMethodCall("org.mpris.MediaPlayer2.korvel", Path, interface, method);
         message.setArguments(arguments);
         return message;
     }
 
     QDBusConnection bus_ = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "desktop");
-    QDBus::CallMode mode_;
-    int patienceMs_;
 };
 
 } // namespace TestSupport

@@ -21,9 +21,11 @@
 
 namespace TestSupport {
 
+// The texts; a test may act while a message is shown, as a modal box lets events in.
 struct RecordedMessages : Screen::Messages {
-    void Show(const QString &text) override { texts.append(text); }
+    void Show(const QString &text) override { texts.append(text), whileShown(); }
     QStringList texts;
+    std::function<void()> whileShown = [] {};
 };
 
 // A jukebox without any window, not yet started; a test may act during each round
