@@ -23,44 +23,48 @@ private slots:
         TestSupport::JukeboxFixture f;
         QSignalSpy raised(&f.jukebox, &Jukebox::raiseAsked), quitting(&f.jukebox, &Jukebox::quitAsked);
         f.jukebox.Start({});
-        desktop.set("Shuffle", false); // start-up turned it on
+        QCOMPARE(desktop.get("Shuffle"), true);
+        desktop.set("Shuffle", false);
         QTRY_VERIFY(desktop.heard.contains("Shuffle", false));
         // A quarter of the travel, -75, gives the player its tenth rounded to -8, cubed; what is no number changes nothing.
         for (const double volume : {0.25, qQNaN()})
             desktop.set("Volume", volume);
         QCOMPARE(f.player->volumes, std::vector<int32_t>{-512});
         QTRY_VERIFY(desktop.heard.contains("Volume", 0.25));
-        // A message box waiting for its answer holds every call; of these only Next starts work of its own.
+        // A message box waiting for its answer holds every command; only the files and Next start work of their own.
         f.messages.whileShown = [&] {
+            f.jukebox.OpenFiles({opened.filePath("opened.mp3")});
             for (const char *method : {"Next", "Pause", "Stop"})
                 desktop.send(TestSupport::MprisPlayer, method);
-            desktop.send(TestSupport::MprisRoot, "Quit");
-            QTRY_COMPARE(f.jukebox.door().Held(), 4);
+            for (const char *method : {"Raise", "Quit"})
+                desktop.send(TestSupport::MprisRoot, method);
+            QTRY_COMPARE(f.jukebox.door().Held(), 6);
         };
         f.model().screen.ShowMessage("Wait");
         QTRY_COMPARE(quitting.count(), 1);
-        QCOMPARE(f.player->opened, QStringList{"/m/a.mp3"});
+        QCOMPARE(raised.count(), 1);
+        QCOMPARE(f.player->opened, (QStringList{opened.filePath("opened.mp3"), "/m/a.mp3"}));
         QVERIFY(f.player->pauseCalls == 1 && f.player->stopCalls == 1);
         // So does the play command's wait for a file that does not load.
         f.player->readyOnOpen = MediaPlayer::Loading;
         f.duringWait = [&] {
-            if (f.player->opened.size() == 2 && f.jukebox.door().Held() == 0) {
+            if (f.player->opened.size() == 3 && f.jukebox.door().Held() == 0) {
                 desktop.send(TestSupport::MprisPlayer, "Next");
                 QTRY_COMPARE(f.jukebox.door().Held(), 1);
             }
         };
         f.jukebox.playControl().Next();
-        QTRY_COMPARE(f.player->opened, (QStringList{"/m/a.mp3", "/m/b.mp3", "/m/c.mp3"}));
+        QTRY_COMPARE(f.player->opened.mid(1), (QStringList{"/m/a.mp3", "/m/b.mp3", "/m/c.mp3"}));
         desktop.call(TestSupport::MprisPlayer, "Previous");
         QCOMPARE(f.player->opened.last(), "/m/b.mp3");
-        // Next on the only song plays it on: the song before it changes alone.
+        // Next on the only song plays it, then plays it on: the song before it then changes alone.
         f.player->readyOnOpen = MediaPlayer::Loaded;
         TestSupport::SetCatalogue(f.model(), {{"C", "c", "/m/c.mp3"}});
         QTRY_VERIFY(desktop.heard.contains("CanGoPrevious", false));
-        desktop.call(TestSupport::MprisPlayer, "Next");
+        desktop.heard.clear();
+        for (int n = 0; n < 2; ++n)
+            desktop.call(TestSupport::MprisPlayer, "Next");
         QTRY_VERIFY(desktop.heard.contains("CanGoPrevious", true));
-        desktop.call(TestSupport::MprisRoot, "Raise");
-        QCOMPARE(raised.count(), 1);
         // A second jukebox's controls, refused by the bus, go: none announces changes of an object the bus does not have.
         TestSupport::JukeboxFixture second;
         second.jukebox.Start({});

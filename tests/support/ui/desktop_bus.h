@@ -35,8 +35,7 @@ public:
         return value.canConvert<QDBusArgument>() ? QVariant(qdbus_cast<QVariantMap>(value.value<QDBusArgument>())) : value;
     }
 
-    // Every property change heard, each value as announced.
-    QMultiMap<QString, QVariant> heard;
+    QMultiMap<QString, QVariant> heard; // every property change, each value as announced
 
 public slots:
     void PropertiesChanged(const QDBusMessage &message)

@@ -28,8 +28,7 @@ struct RecordedMessages : Screen::Messages {
     std::function<void()> whileShown = [] {};
 };
 
-// A jukebox without any window, not yet started; a test may act during each round
-// of the play command's wait.
+// A jukebox without any window, not yet started; a test may act in each round of the play command's wait.
 struct JukeboxFixture {
     RecordedMessages messages;
     FakeMediaPlayer *player = new FakeMediaPlayer;
