@@ -140,7 +140,7 @@ private slots:
         clickThenDoubleClickBelowTheRows(f.list());
         QCOMPARE(f.player->opened.last(), QStringLiteral("/m/c2.mp3"));
         // The end of the last song plays the first.
-        emit f.player->EndOfStream(0);
+        emit f.player->EndOfStream(f.player->Opened());
         QCOMPARE(f.player->opened.last(), QStringLiteral("/m/a1.mp3"));
         f.click("cmd_clear");
         QCOMPARE(tree->Count(), 0);

@@ -6,11 +6,10 @@
 
 #include "core/playback/load_wait.h"
 #include "core/state/model.h"
+#include "platform/media_player.h"
 
-#include <QString>
 #include <QStringList>
-
-class MediaPlayer;
+#include <optional>
 
 // What the transport shows in the windows.
 class TransportScreen {
@@ -24,8 +23,7 @@ public:
 
 class PlayControl {
 public:
-    PlayControl(Model &model, MediaPlayer &player, TransportScreen &screen,
-                LoadWait::Round round = LoadWait::EventLoopRound);
+    PlayControl(Model &model, MediaPlayer &player, TransportScreen &screen, int loadLimitMs = LoadWait::LimitMs);
 
     // The Play button: opens the selected song, or resumes the current one.
     void Play();
@@ -41,8 +39,8 @@ public:
     // Files opened by name: added to the catalogue as an addition adds songs, and the
     // first of them played.
     void OpenFiles(const QStringList &paths);
-    // The player reached the end of the file.
-    void EndOfStream();
+    // The player reached the end of `file`.
+    void EndOfStream(const OpenedFile &file);
 
     // Chooses the next song into SelectedSong: the head of the active queue, a
     // random song, or the one after the current song.
@@ -60,6 +58,6 @@ private:
     MediaPlayer &player_;
     TransportScreen &screen_;
     LoadWait wait_;
-    // The file whose end the player reported while a play command waited ("" for none).
-    QString endedWhileLoading_;
+    // The file whose end the player reported while a play command waited.
+    std::optional<OpenedFile> endedWhileLoading_;
 };

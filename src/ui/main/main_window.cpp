@@ -37,14 +37,13 @@ using Kit::DesignFont;
 using Kit::FontFace;
 using Kit::TwipRect;
 
-Main::Main(MediaPlayer *player, LoadWait::Round round, Screen::Messages *messages)
+Main::Main(MediaPlayer *player, int loadLimitMs, Screen::Messages *messages)
     : MediaPlayer1(player ? player : CreateMediaPlayer()), progress_(std::make_unique<CounterProgress>()),
       door_(model_.screen)
 {
     Windows::SetOwner(this, &model_);
     MediaPlayer1->setParent(this);
-    transport_ = std::make_unique<PlayControl>(model_, *MediaPlayer1, static_cast<TransportScreen &>(*this),
-                                               std::move(round));
+    transport_ = std::make_unique<PlayControl>(model_, *MediaPlayer1, static_cast<TransportScreen &>(*this), loadLimitMs);
     model_.screen.Attach(static_cast<Screen::Views *>(this));
     model_.screen.Attach(progress_.get());
     model_.screen.Attach(messages ? messages : &boxes_);
@@ -199,7 +198,7 @@ void Main::ConnectEvents()
         Slider1_Change();
     });
     connect(MediaPlayer1, &MediaPlayer::PlayStateChange, this, &Main::MediaPlayer1_PlayStateChange);
-    connect(MediaPlayer1, &MediaPlayer::EndOfStream, this, [this] { transport_->EndOfStream(); });
+    connect(MediaPlayer1, &MediaPlayer::EndOfStream, this, [this](const OpenedFile &file) { transport_->EndOfStream(file); });
     // A length known only after the file was loaded still reaches the display.
     connect(MediaPlayer1, &MediaPlayer::DurationChange, this, [this] {
         if (MediaPlayer1->FileName() == LastFileName)

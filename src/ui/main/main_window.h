@@ -33,10 +33,9 @@ class Main : public QMainWindow, private Screen::Views, private TransportScreen 
     Q_OBJECT
 public:
     // The window runs its load handler as it is created. `player` replaces the real
-    // media component, `round` the play command's wait and `messages` the message
-    // boxes (tests pass doubles); Main owns the player.
-    explicit Main(MediaPlayer *player = nullptr, LoadWait::Round round = LoadWait::EventLoopRound,
-                  Screen::Messages *messages = nullptr);
+    // media component, `loadLimitMs` the play command's longest wait and `messages`
+    // the message boxes (tests pass their own); Main owns the player.
+    explicit Main(MediaPlayer *player = nullptr, int loadLimitMs = LoadWait::LimitMs, Screen::Messages *messages = nullptr);
     ~Main() override;
 
     // What the window shows and drives, for the desktop's player controls.

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A main window over the test player whose play command lets pending events run
-// instead of waiting, with its messages recorded instead of shown.
+// A main window over the test player whose play command waits no longer than a
+// pass over the pending events, with its messages recorded instead of shown.
 #pragma once
 
 #include "platform/drives.h"
@@ -30,7 +30,7 @@ struct RecordedMessages : Screen::Messages {
 struct MainFixture {
     RecordedMessages messages;
     FakeMediaPlayer *player = new FakeMediaPlayer;
-    std::unique_ptr<Main> main{new Main(player, [](int) { QCoreApplication::processEvents(); }, &messages)};
+    std::unique_ptr<Main> main{new Main(player, 0, &messages)};
 
     Model &model() { return main->model(); }
     // The main window's control named `name`.
