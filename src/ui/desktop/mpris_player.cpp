@@ -34,6 +34,9 @@ MprisPlayer::MprisPlayer(QObject *published, const Jukebox &jukebox)
     connect(&model.options, &PlayerOptions::shuffleChanged, this, &MprisPlayer::PublishChanges);
     connect(&jukebox_.player, &MediaPlayer::PlayStateChange, this, &MprisPlayer::PublishChanges);
     connect(&jukebox_.player, &MediaPlayer::DurationChange, this, &MprisPlayer::PublishChanges);
+    // Every seek that moves playback, wherever it was asked for, with the position it reached.
+    connect(&jukebox_.player, &MediaPlayer::Seeked, this,
+            [this](const OpenedFile &, double seconds) { emit Seeked(Microseconds(seconds)); });
 }
 
 void MprisPlayer::FindSongs()
@@ -176,9 +179,7 @@ void MprisPlayer::MoveTo(double seconds)
         jukebox_.transport.Next();
         return;
     }
-    seconds = std::max(seconds, 0.0);
-    jukebox_.player.SetCurrentPosition(seconds);
-    emit Seeked(Microseconds(seconds));
+    jukebox_.player.SetCurrentPosition(std::max(seconds, 0.0));
 }
 
 QVariantMap MprisPlayer::ObservedProperties() const
