@@ -14,7 +14,6 @@ const QString Player = "org.mpris.MediaPlayer2.Player";
 const QString Properties = "org.freedesktop.DBus.Properties";
 constexpr int Patience = 60000;
 constexpr double SongSeconds = 120;
-constexpr qlonglong AWhile = 1'000'000; // microseconds of play
 
 // Every file of a directory, with its contents.
 QMap<QString, QByteArray> snapshot(const QDir &dir)
@@ -84,15 +83,8 @@ private slots:
         call(Properties, "Set", {Player, "Volume", QVariant::fromValue(QDBusVariant(0.25))});
         QCOMPARE(get("Volume"), 0.25);
         QTRY_VERIFY_WITH_TIMEOUT(heard.contains("Volume", 0.25), Patience);
-        // Stopped, and in order, Next plays the other song from its start; once that has played a
-        // while, Previous goes back.
-        call(Player, "Stop");
         call(Properties, "Set", {Player, "Shuffle", QVariant::fromValue(QDBusVariant(false))});
-        call(Player, "Next");
-        QTRY_VERIFY_WITH_TIMEOUT(get("Position").toLongLong() >= AWhile, Patience);
-        QCOMPARE(get("Metadata").toMap().value("xesam:title"), n == "1" ? "Song 2" : "Song 1");
-        call(Player, "Previous");
-        QTRY_COMPARE_WITH_TIMEOUT(get("Metadata").toMap().value("xesam:title"), song.value("xesam:title"), Patience);
+        QTRY_VERIFY_WITH_TIMEOUT(heard.contains("Shuffle", false), Patience);
         // A file the desktop opens with Korvel joins the catalogue, tagged, and plays.
         const QString opened = QUrl::fromLocalFile(app.filePath("3.mp3")).toString();
         call(Player, "OpenUri", {opened});
