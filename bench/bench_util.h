@@ -45,9 +45,9 @@ inline long PeakResidentKiB()
     return 0;
 }
 
-inline void Print(const char *name, double value, const char *unit)
+inline void Print(const char *name, double value, const char *unit, int decimals = 1)
 {
-    std::printf("%s %.1f %s\n", name, value, unit);
+    std::printf("%s %.*f %s\n", name, decimals, value, unit);
     std::fflush(stdout);
 }
 
