@@ -11,10 +11,9 @@
 #include <QtTest>
 
 namespace {
-// The transport over a model and the test player, and the window as it sees it.
-// Its wait for a file ends after a pass over the pending events, or, given a limit
-// no test reaches, only on the player's notice; a test acts during the wait through
-// an event it posts before the command.
+// The transport over a model and the test player, and the window as it sees it. Its wait for a file ends after a
+// pass over the pending events, or, given a limit no test reaches, only on the player's notice; a test acts during
+// the wait through an event it posts before the command.
 struct Transport : TransportScreen {
     Model model;
     const SongPointers &pointers = model.pointers;

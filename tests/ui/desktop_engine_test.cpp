@@ -18,16 +18,13 @@ const QString Player = QStringLiteral("org.mpris.MediaPlayer2.Player");
 constexpr int Patience = 30000;
 constexpr qlonglong Second = 1'000'000;
 // Where a paused seek lands exactly; a playing one a little later.
-constexpr qlonglong PausedSlack = Second / 10;
-constexpr qlonglong PlayingSlack = Second / 2;
+constexpr qlonglong PausedSlack = Second / 10, PlayingSlack = Second / 2;
 
 constexpr int Switches = 3000;
 constexpr int LongestBurst = 6;
 // A switch comes while the file before it loads (it takes 10 ms or more), or this
 // long after it started: mostly soon, now and then as late as the latest.
-constexpr int LoadingMs = 8;
-constexpr int SoonMs = 40;
-constexpr int LatestMs = 400;
+constexpr int LoadingMs = 8, SoonMs = 40, LatestMs = 400;
 enum class Command { Key, Next, Previous, OpenUri };
 const char *const CommandNames[] = {"\"=\" key", "Next", "Previous", "OpenUri"};
 } // namespace

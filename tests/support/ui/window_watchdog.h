@@ -19,22 +19,23 @@ public:
     explicit WindowWatchdog(std::function<QString()> story) : story_(std::move(story)), thread_([this] { Watch(); }) {}
     ~WindowWatchdog()
     {
-        Change([this] { stop_ = true; });
+        Set(stop_, true);
         thread_.join();
     }
 
 private:
-    void Change(const std::function<void()> &change)
+    template <class T>
+    void Set(T &field, T value)
     {
         std::lock_guard lock(mutex_);
-        change();
+        field = value;
         changed_.notify_all();
     }
     void Watch()
     {
         std::unique_lock lock(mutex_);
         for (int probe = 1; !stop_; ++probe) {
-            QMetaObject::invokeMethod(&receiver_, [this, probe] { Change([&] { answered_ = probe; }); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(&receiver_, [this, probe] { Set(answered_, probe); }, Qt::QueuedConnection);
             if (!changed_.wait_for(lock, Patience, [&] { return stop_ || answered_ == probe; }))
                 qFatal("the window's thread did not answer for 2 s: %s", qPrintable(story_()));
             changed_.wait_for(lock, std::chrono::milliseconds(50), [&] { return stop_; });
