@@ -133,22 +133,25 @@ void Pipeline::SetVolume(double decibels)
 void Pipeline::SetTarget(Target target)
 {
     target_ = target;
-    if (target != Target::Stopped)
-        ended_ = false;
-    switch (gst_element_set_state(playbin_, TargetStates[int(target)])) {
+    ended_ = false;
+    // A change asked for while another is under way waits until the pipeline has
+    // settled: a pipeline sent to PAUSED on its way to PLAYING can stay unsettled for good.
+    if (!inFlight_)
+        Apply();
+}
+
+void Pipeline::Apply()
+{
+    inFlight_ = true;
+    switch (gst_element_set_state(playbin_, TargetStates[int(target_)])) {
     case GST_STATE_CHANGE_ASYNC:
-        inFlight_ = true;
         break;
     case GST_STATE_CHANGE_FAILURE:
         gst_element_set_state(playbin_, GST_STATE_NULL);
         Finish("the pipeline could not start");
         break;
     default:
-        // Reached at once: nothing will answer with ASYNC_DONE.
-        if (target != Target::Stopped && !inFlight_) {
-            inFlight_ = true;
-            AsyncDone();
-        }
+        Settle();
         break;
     }
 }
@@ -185,7 +188,9 @@ int Pipeline::OnBusMessage(GstBus *, GstMessage *message, void *self)
 
 int Pipeline::OnTick(void *self)
 {
-    const auto *pipeline = static_cast<Pipeline *>(self);
+    auto *pipeline = static_cast<Pipeline *>(self);
+    // Not every change ends in a message of its own.
+    pipeline->Settle();
     if (pipeline->loaded_ && !pipeline->inFlight_ && !pipeline->pendingSeek_ && pipeline->target_ == Target::Playing)
         pipeline->Send(Notice::Kind::Position, pipeline->Position(), pipeline->timeline_);
     return G_SOURCE_CONTINUE;
@@ -195,7 +200,16 @@ void Pipeline::Handle(GstMessage *message)
 {
     switch (GST_MESSAGE_TYPE(message)) {
     case GST_MESSAGE_ASYNC_DONE:
-        AsyncDone();
+        // The first after an Open: the file is loaded, on its way to playing, not yet settled.
+        if (!loaded_ && inFlight_) {
+            loaded_ = true;
+            Send(Notice::Kind::Loaded, Duration(), timeline_);
+        }
+        Settle();
+        break;
+    case GST_MESSAGE_STATE_CHANGED:
+        if (GST_MESSAGE_SRC(message) == GST_OBJECT_CAST(playbin_))
+            Settle();
         break;
     case GST_MESSAGE_EOS:
         // An end reached before a seek took effect is not where playback goes on.
@@ -220,7 +234,7 @@ void Pipeline::Handle(GstMessage *message)
         // The output that gave the clock went away: a new one is chosen on the way back to playing.
         if (target_ == Target::Playing) {
             gst_element_set_state(playbin_, GST_STATE_PAUSED);
-            SetTarget(Target::Playing);
+            Apply();
         }
         break;
     default:
@@ -228,11 +242,13 @@ void Pipeline::Handle(GstMessage *message)
     }
 }
 
-void Pipeline::AsyncDone()
+void Pipeline::Settle()
 {
-    if (!inFlight_)
+    GstState state = GST_STATE_VOID_PENDING;
+    if (!inFlight_ || gst_element_get_state(playbin_, &state, nullptr, 0) == GST_STATE_CHANGE_ASYNC)
         return;
     inFlight_ = false;
+    // Settled in PAUSED or PLAYING, the file has been loaded, with an ASYNC_DONE or without.
     if (!loaded_) {
         loaded_ = true;
         Send(Notice::Kind::Loaded, Duration(), timeline_);
@@ -241,7 +257,10 @@ void Pipeline::AsyncDone()
         Send(Notice::Kind::Seeked, Position(), *seekInFlight_);
         seekInFlight_.reset();
     }
-    if (pendingSeek_ && target_ != Target::Stopped)
+    // What was asked for while the pipeline was busy: a state, then a seek.
+    if (state != TargetStates[int(target_)])
+        Apply();
+    else if (pendingSeek_)
         StartPendingSeek();
     else
         Send(Notice::Kind::Position, Position(), timeline_);

@@ -48,10 +48,12 @@ private:
     static int OnBusMessage(_GstBus *bus, _GstMessage *message, void *self);
     static int OnTick(void *self);
     void Handle(_GstMessage *message);
-    void AsyncDone();
+    // Once the pipeline has finished the change or seek under way: what was asked for meanwhile.
+    void Settle();
     // Playback ended, at the file's end or at a failure (`why` not empty).
     void Finish(const std::string &why);
     void SetTarget(Target target);
+    void Apply();
     // READY, with the messages of what came before dropped from the bus.
     void Reset();
     void StartPendingSeek();
@@ -70,8 +72,9 @@ private:
     bool loaded_ = false;
     // Stopped by the end of the file (or a failure in it) rather than by Stop.
     bool ended_ = false;
-    // A state change or a seek waits for the pipeline's ASYNC_DONE. Seeks wait for
-    // it to start, so that each ASYNC_DONE answers one thing.
+    // A state change or a seek is under way. Changes and seeks asked for meanwhile wait
+    // for it to end, so that the pipeline does one thing at a time and the position a
+    // seek reached is read once that seek is done.
     bool inFlight_ = false;
     std::optional<uint64_t> seekInFlight_;
     std::optional<PendingSeek> pendingSeek_;
