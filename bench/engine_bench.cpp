@@ -32,7 +32,7 @@
 
 namespace {
 constexpr int SongSeconds = 60;
-constexpr int CpuRuns = 3;
+constexpr int CpuRuns = 5;
 constexpr int StormSongs = 6;
 constexpr int Switches = 1000;
 constexpr int LoadingMs = 8;
@@ -124,11 +124,11 @@ struct NoMessages : Screen::Messages {
 };
 
 // The engine's CPU time playing `song` to its end, against gst-launch-1.0 playing it
-// alongside; summed over a few runs, as other work on the machine makes one run's
+// alongside: the median of a few runs, as other work on the machine makes one run's
 // times wander.
 double PlayCpuRatio(const QString &song)
 {
-    double own = 0, reference = 0;
+    std::vector<double> ratios;
     for (int run = 0; run < CpuRuns; ++run) {
         const double childrenBefore = CpuSeconds(RUSAGE_CHILDREN);
         QProcess launch;
@@ -146,12 +146,14 @@ double PlayCpuRatio(const QString &song)
             player->Open(song);
             loop.exec();
         }
-        own += CpuSeconds(RUSAGE_SELF) - before;
-        if (!ended || !launch.waitForFinished(4 * SongSeconds * 1000))
+        const double own = CpuSeconds(RUSAGE_SELF) - before;
+        // It may have ended already, while this process played.
+        if (!ended || (launch.state() != QProcess::NotRunning && !launch.waitForFinished(4 * SongSeconds * 1000))
+            || launch.exitCode() != 0)
             return std::nan("");
-        reference += CpuSeconds(RUSAGE_CHILDREN) - childrenBefore;
+        ratios.push_back(own / (CpuSeconds(RUSAGE_CHILDREN) - childrenBefore));
     }
-    return own / reference;
+    return Bench::Median(ratios);
 }
 
 // Asks the window's thread to answer every few milliseconds and counts the times it took

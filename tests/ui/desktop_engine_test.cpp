@@ -218,8 +218,9 @@ private slots:
                 QCOMPARE(QUrl::fromLocalFile(player.FileName()).toString(), uri);
             QVERIFY2(qAbs(player.Duration() - length(player.FileName())) < 0.5, qPrintable(QString::number(player.Duration())));
         }
+        // Further than the player counts on by the clock alone between the engine's readings.
         const double position = player.CurrentPosition();
-        QTRY_VERIFY_WITH_TIMEOUT(player.CurrentPosition() > position, Patience);
+        QTRY_VERIFY_WITH_TIMEOUT(player.CurrentPosition() > position + 2, Patience);
         QCOMPARE(messages.texts, QStringList());
     }
 

@@ -21,6 +21,7 @@ Q_LOGGING_CATEGORY(engineLog, "korvel.engine")
 // Hundredths of a decibel at which the output falls silent.
 constexpr int32_t Silence = -10000;
 constexpr double HundredthsPerDecibel = 100;
+constexpr double NanosecondsPerSecond = 1e9;
 } // namespace
 
 struct EnginePlayer::Side {
@@ -65,7 +66,7 @@ void EnginePlayer::Open(const QString &path)
 {
     file_ = {path, file_.opening + 1};
     ready_ = Loading;
-    position_ = 0;
+    SetPosition(0);
     duration_ = 0;
     // The file plays once loaded; a Pause while it loads keeps it paused.
     state_ = Playing;
@@ -106,7 +107,7 @@ void EnginePlayer::Stop()
     if (ready_ == Uninitialized)
         return;
     SetState(Stopped);
-    position_ = 0;
+    SetPosition(0);
     thread_->Post([side = side_, opening = file_.opening, timeline = ++timeline_] { side->pipeline->Stop(opening, timeline); });
 }
 
@@ -114,7 +115,7 @@ void EnginePlayer::SetCurrentPosition(double seconds)
 {
     if (ready_ == Uninitialized || !std::isfinite(seconds))
         return;
-    position_ = seconds = std::max(seconds, 0.0);
+    SetPosition(seconds = std::max(seconds, 0.0));
     thread_->Post([side = side_, opening = file_.opening, timeline = ++timeline_, seconds] {
         side->pipeline->Seek(opening, timeline, seconds);
     });
@@ -128,8 +129,23 @@ void EnginePlayer::SetVolume(int32_t volume)
     thread_->Post([side = side_, decibels] { side->pipeline->SetVolume(decibels); });
 }
 
+double EnginePlayer::CurrentPosition() const
+{
+    if (ready_ != Loaded || state_ != Playing)
+        return position_;
+    const double now = position_ + positionAge_.nsecsElapsed() / NanosecondsPerSecond;
+    return duration_ > 0 ? std::min(now, duration_) : now;
+}
+
+void EnginePlayer::SetPosition(double seconds)
+{
+    position_ = seconds;
+    positionAge_.start();
+}
+
 void EnginePlayer::SetState(int32_t state)
 {
+    SetPosition(CurrentPosition());
     state_ = state;
     if (ready_ == Loaded)
         Announce(state);
@@ -151,6 +167,7 @@ void EnginePlayer::Receive(const Notice &notice)
     const bool current = notice.timeline == timeline_;
     switch (notice.kind) {
     case Notice::Kind::Loaded:
+        SetPosition(position_);
         ready_ = Loaded;
         duration_ = notice.seconds;
         emit Ready(file_);
@@ -172,11 +189,11 @@ void EnginePlayer::Receive(const Notice &notice)
         break;
     case Notice::Kind::Position:
         if (current)
-            position_ = notice.seconds;
+            SetPosition(notice.seconds);
         break;
     case Notice::Kind::Seeked:
         if (current) {
-            position_ = notice.seconds;
+            SetPosition(notice.seconds);
             emit Seeked(file_, notice.seconds);
         }
         break;

@@ -9,6 +9,7 @@
 #include "platform/engine/notice.h"
 #include "platform/media_player.h"
 
+#include <QElapsedTimer>
 #include <memory>
 
 namespace Platform::Engine {
@@ -27,7 +28,7 @@ public:
     void Pause() override;
     void Stop() override;
     int32_t PlayState() const override { return state_; }
-    double CurrentPosition() const override { return position_; }
+    double CurrentPosition() const override;
     void SetCurrentPosition(double seconds) override;
     double Duration() const override { return duration_; }
     OpenedFile Opened() const override { return file_; }
@@ -42,6 +43,8 @@ private:
     void Receive(const Notice &notice);
     // Changes the play state and announces it, once the file is loaded.
     void SetState(int32_t state);
+    // The position as the engine or a command last gave it, from now on.
+    void SetPosition(double seconds);
     void Announce(int32_t state);
 
     std::shared_ptr<Side> side_;
@@ -52,7 +55,10 @@ private:
     int32_t state_ = Stopped;
     // The state last announced.
     int32_t announced_ = Stopped;
+    // The position last given, and since when: a loaded file that plays moves on from
+    // there with the clock between the engine's readings.
     double position_ = 0;
+    QElapsedTimer positionAge_;
     double duration_ = 0;
     // The last timeline asked for: by Open, Stop or a seek.
     uint64_t timeline_ = 0;

@@ -12,8 +12,9 @@ namespace {
 // playbin's flags: audio with its own volume, and no video, subtitles or visualisation.
 constexpr int PlayAudio = 0x2;
 constexpr int PlaySoftVolume = 0x10;
-// How often the position is read while playing.
-constexpr unsigned TickMs = 100;
+// How often the position is read while playing; in between, the player's owner
+// counts on with the clock.
+constexpr unsigned TickMs = 1000;
 
 // The pipeline's state for each target, in the order Stopped, Paused, Playing.
 constexpr GstState TargetStates[] = {GST_STATE_READY, GST_STATE_PAUSED, GST_STATE_PLAYING};
