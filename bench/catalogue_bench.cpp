@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Building the catalogue from a generated library of 32,767 songs: the walk and
-// tagging against a bare system-call walk, also for a library whose songs start
-// with an ID3v2 tag read as such, the sorts, the list fill, a whole
+// Building the catalogue from a generated library of 32,767 songs: an addition with
+// nothing on the screen against a bare system-call walk, also for a library whose
+// songs start with an ID3v2 tag read as such, the sorts, the list fill, a whole
 // "Add Directorys" with the disk's data in memory and read afresh from the disk,
 // and the memory it leaves.
 #include "bench_util.h"
+#include "core/catalogue/addition.h"
 #include "core/catalogue/parallel_pass.h"
-#include "core/catalogue/scan.h"
 #include "core/catalogue/sort.h"
 #include "core/catalogue/song_list.h"
-#include "core/catalogue/tags.h"
 #include "core/state/model.h"
 #include "platform/app_dir.h"
 #include "ui/kit/directory_list_box.h"
@@ -21,6 +20,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QListWidget>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -41,7 +41,8 @@ constexpr int ColdRuns = 3;
 
 // The same system calls a tag reader cannot avoid, with nothing else: list each
 // directory, stat each entry, and open, fstat, read 63 bytes and close each song.
-long ReferenceWalk(const std::string &start)
+// The songs' paths are kept in `walked` when given, in the order they were met.
+long ReferenceWalk(const std::string &start, std::vector<std::string> *walked = nullptr)
 {
     long checksum = 0;
     std::deque<std::string> queue{start};
@@ -65,6 +66,8 @@ long ReferenceWalk(const std::string &start)
             const std::size_t length = std::strlen(entry->d_name);
             if (length < 3 || std::strcmp(entry->d_name + length - 3, "mp3") != 0)
                 continue;
+            if (walked)
+                walked->push_back(path);
             const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
             if (fd < 0)
                 continue;
@@ -113,13 +116,22 @@ bool MakeLibrary(const QString &maker, const QString &into)
     return make.waitForFinished(-1) && make.exitCode() == 0;
 }
 
-void EmptyCatalogue(Model &model)
+void EmptyCatalogue(Model &model) { Catalogue::Edit(model.catalogue).Table() = SongTable(); }
+
+// The catalogue's songs in the order a walk that met their files in `walked` added them.
+SongTable InWalkOrder(const SongTable &sorted, const std::vector<std::string> &walked)
 {
-    Catalogue::Edit edit(model.catalogue);
-    edit.Songs().clear();
-    edit.Songs().shrink_to_fit();
-    edit.SongCount() = 0;
-    edit.LastSongIndex() = 0;
+    QHash<QString, int> place;
+    for (const std::string &path : walked)
+        place.insert(QFile::decodeName(path.c_str()), place.size());
+    std::vector<Song> songs = sorted.Songs();
+    std::sort(songs.begin(), songs.end(), [&](const Song &a, const Song &b) {
+        return place.value(QString(a.LongName).replace("//", "/")) < place.value(QString(b.LongName).replace("//", "/"));
+    });
+    SongTable table;
+    for (Song &song : songs)
+        table.Append() = std::move(song);
+    return table;
 }
 } // namespace
 
@@ -148,31 +160,34 @@ int main(int argc, char **argv)
     const double reference = Bench::MedianMs(Runs, nullptr, [&] { ReferenceWalk(libraryPath); });
     Bench::Print("reference_walk_ms", reference, "ms");
 
-    // The walk and the tag pass alone, with no screen: the tree that the scan
-    // rebuilds at its end counts in the whole addition below.
+    // A whole addition with nothing on the screen: the walk, the tags, the sort and
+    // the trees made but not shown.
     Model bare;
-    const auto scanAndTag = [&](const QString &path, Functions::TagReading reading) {
-        Catalogue::Edit edit(bare.catalogue);
-        Functions::WalkDirectories(bare.screen, path, edit.Songs(), edit.LastSongIndex(), edit.SongCount());
-        Functions::TagSongs(bare.screen, edit.Songs(), edit.LastSongIndex(), edit.SongCount(), reading);
+    const auto addUnseen = [&](const QString &path, Functions::TagReading reading) {
+        bare.settings.SetTags(reading);
+        AddDirectory(bare, path);
     };
     ReferenceWalk(id3v2LibraryPath);
     const double id3v2Reference = Bench::MedianMs(Runs, nullptr, [&] { ReferenceWalk(id3v2LibraryPath); });
-    const double scanTagV2 = Bench::MedianMs(Runs, [&] { EmptyCatalogue(bare); },
-                                             [&] { scanAndTag(id3v2Library.path(), Functions::TagReading::Id3v2); });
-    const double scanTag = Bench::MedianMs(Runs, [&] { EmptyCatalogue(bare); },
-                                           [&] { scanAndTag(library.path(), Functions::TagReading::Id3v1); });
-    Bench::Print("scan_tag_ratio", scanTag / reference, "x");
-    Bench::Print("scan_tag_v2_ratio", scanTagV2 / id3v2Reference, "x");
+    const double addUnseenV2 = Bench::MedianMs(Runs, [&] { EmptyCatalogue(bare); },
+                                               [&] { addUnseen(id3v2Library.path(), Functions::TagReading::Id3v2); });
+    const double addUnseenV1 = Bench::MedianMs(Runs, [&] { EmptyCatalogue(bare); },
+                                               [&] { addUnseen(library.path(), Functions::TagReading::Id3v1); });
+    Bench::Print("add_unseen_ratio", addUnseenV1 / reference, "x");
+    Bench::Print("add_unseen_v2_ratio", addUnseenV2 / id3v2Reference, "x");
 
-    const std::vector<Song> scanOrder = bare.catalogue.Songs();
-    std::vector<Song> songs = scanOrder;
-    const int16_t last = bare.catalogue.LastSongIndex();
+    // The sorts start from the order the walk adds the songs in.
+    const SongTable walkOrder = [&] {
+        std::vector<std::string> walked;
+        ReferenceWalk(libraryPath, &walked);
+        return InWalkOrder(bare.catalogue.Table(), walked);
+    }();
+    SongTable songs = walkOrder;
     using Functions::KeyForm;
     for (const auto &[key, name] : {std::pair(KeyForm::ArtistSong, "sort_as_ms"), std::pair(KeyForm::SongArtist, "sort_sa_ms"),
                                     std::pair(KeyForm::FileName, "sort_f_ms")}) {
-        const double ms = Bench::MedianMs(Runs, [&] { songs = scanOrder; },
-                                          [&] { Functions::SortSongs(bare.screen, 0, last, songs, key); });
+        const double ms = Bench::MedianMs(Runs, [&] { songs = walkOrder; },
+                                          [&] { Functions::SortSongs(bare.screen, songs, key); });
         Bench::Print(name, ms, "ms");
     }
 
@@ -181,7 +196,7 @@ int main(int argc, char **argv)
     tree->hide();
     list->show();
     const double fill = Bench::MedianMs(Runs, nullptr, [&] {
-        model.screen.views().RefillList(Functions::SongListRows(songs, last, bare.catalogue.SongCount(), KeyForm::ArtistSong));
+        model.screen.views().RefillList(Functions::SongListRows(songs, KeyForm::ArtistSong));
     });
     Bench::Print("fill_list_ms", fill, "ms");
     list->clear();

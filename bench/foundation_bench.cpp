@@ -21,7 +21,7 @@ namespace {
 
 // A catalogue shaped like the benchmark library: 2,500 artists, two-word names,
 // paths two directories deep; sorted by artist so that the tree has one run each.
-std::vector<Song> makeCatalogue()
+SongTable makeCatalogue()
 {
     const char *words[] = {"Blue", "Night", "River", "Echo", "Stone", "Lights", "Rain", "Gold",
                            "Fire", "Dream", "Road", "Heart", "Storm", "Glass", "Summer", "Ghost"};
@@ -39,7 +39,10 @@ std::vector<Song> makeCatalogue()
         s.LongName = QStringLiteral("/home/user/Music/artist%1/disc%2//").arg(a, 5, 10, QLatin1Char('0')).arg(rnd() % 4) + s.ShortName;
     }
     std::stable_sort(songs.begin(), songs.end(), [](const Song &x, const Song &y) { return x.Artist < y.Artist; });
-    return songs;
+    SongTable table;
+    for (Song &song : songs)
+        table.Append() = std::move(song);
+    return table;
 }
 
 // The child process of the start-up figures: the program's own start-up, then a
@@ -68,21 +71,20 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QTemporaryDir dir;
     Platform::SetApplicationDirectory(dir.path());
-    const std::vector<Song> catalogue = makeCatalogue();
+    const SongTable catalogue = makeCatalogue();
     const QString path = Platform::ApplicationFile("playlist0.txt");
 
     Screen::Surface screen;
-    const double save = Bench::MedianMs(5, {}, [&] { Functions::SavePlaylist(screen, "playlist0.txt", catalogue, 32766); });
-    std::vector<Song> songs;
-    int16_t lastIndex = 0, count = 0;
-    const double load = Bench::MedianMs(5, [&] { songs.clear(); count = 0; lastIndex = 0; },
-                                        [&] { Functions::LoadPlaylist(screen, path, songs, lastIndex, count); });
+    const double save = Bench::MedianMs(5, {}, [&] { Functions::SavePlaylist(screen, "playlist0.txt", catalogue); });
+    // Each load starts from an empty catalogue, as at start-up.
+    SongTable songs;
+    const double load = Bench::MedianMs(5, [&] { songs = SongTable(); }, [&] { Functions::LoadPlaylist(screen, path, songs); });
 
     Kit::KeyedTree tree;
     tree.resize(370, 305);
     tree.show();
     const double build = Bench::MedianMs(5, {}, [&] {
-        tree.Fill(Functions::BuildArtistTree(songs, lastIndex, count).nodes);
+        tree.Fill(Functions::BuildArtistTree(songs).nodes);
         QCoreApplication::processEvents();
     });
 
@@ -106,7 +108,7 @@ int main(int argc, char **argv)
     Main main;
     QObject published;
     const Desktop::MprisPlayer desktop(&published, {main, main.model(), main.transport(), main.player(), main.door()});
-    main.model().pointers.SetCurrentSong({songs.at(30000).LongName, 30000});
+    main.model().pointers.SetCurrentSong({songs.SongAt(30000).LongName, 30000});
     main.model().pointers.SetPreviousSong({QStringLiteral("/gone.mp3"), 17});
     constexpr int Ticks = 100;
     const double ticks = Bench::MedianMs(5, {}, [&] {

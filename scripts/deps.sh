@@ -12,10 +12,16 @@ korvel_install_packages() {
   done
   [ ${#missing[@]} -eq 0 ] && return 0
   local sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+      echo "Installing Debian packages needs root: run this once as root, or install sudo" >&2
+      return 1
+    fi
+    sudo="sudo"
+  fi
   echo "Installing: ${missing[*]}"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+  $sudo apt-get update
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
 }
 
 # Configure one tree: korvel_configure DIR [cmake options...]
@@ -30,4 +36,14 @@ korvel_configure() {
 korvel_build() {
   korvel_configure "$@"
   cmake --build "$1" -j"$(nproc)"
+}
+
+# Build the program of build/release alone and install it into build/release/installed,
+# where it keeps the user's files in the data folder as any installed copy does.
+KORVEL_PROGRAM="$KORVEL_ROOT/build/release/installed/bin/korvel"
+korvel_install_program() {
+  local build="$KORVEL_ROOT/build/release"
+  korvel_configure "$build" --log-level=WARNING
+  cmake --build "$build" --target installable -j"$(nproc)"
+  cmake --install "$build" --prefix "$build/installed" >/dev/null
 }

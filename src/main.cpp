@@ -5,6 +5,7 @@
 #include "ui/main/startup.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -16,7 +17,10 @@ int main(int argc, char *argv[])
         return EXIT_FAILURE;
     QApplication app(argc, argv);
     commandLine.RefuseUnknownOptions();
+    const QStringList files = commandLine.SongFiles();
     const auto window = Startup::ShowMainWindow();
-    window->OpenFiles(commandLine.Files());
+    // Added from the event loop: only there does closing the last window end the program,
+    // and the desktop's Quit may close it while the files are added.
+    QTimer::singleShot(0, window.get(), [&] { window->OpenFiles(files); });
     return QApplication::exec();
 }

@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Building the catalogue: walk, tags, sort, the artist tree, the list's rows and TagSort's choice of view.
+// Building the catalogue: an addition's walk, tags, sort and views, the artist tree and the list's rows.
+#include "core/catalogue/addition.h"
 #include "core/catalogue/artist_tree.h"
-#include "core/catalogue/catalogue.h"
-#include "core/catalogue/scan.h"
 #include "core/catalogue/song_list.h"
 #include "core/catalogue/sort.h"
-#include "core/catalogue/tag_sort.h"
-#include "core/catalogue/tags.h"
+#include "core/state/number_text.h"
 #include "support/state.h"
 
 #include <QtTest>
@@ -14,7 +12,6 @@
 #include <numeric>
 
 using Functions::KeyForm;
-using TestSupport::TagBytes;
 
 namespace {
 void makeFiles(const QString &root, const QStringList &names)
@@ -36,9 +33,9 @@ QStringList longNames(const std::vector<Song> &songs)
     return names;
 }
 
-QStringList scan(Model &model, const QString &dir)
+QStringList add(Model &model, const QString &dir)
 {
-    Functions::ScanDirectories(model, dir);
+    AddDirectory(model, dir);
     return longNames(model.catalogue.Songs());
 }
 
@@ -56,8 +53,7 @@ QStringList tree(const QStringList &artists, QString &diagnostic)
     std::vector<Song> songs;
     for (const QString &artist : artists)
         songs.push_back(Song{"f", "p", 0, artist, "t"});
-    const Functions::ArtistTree built =
-        Functions::BuildArtistTree(songs, int16_t(std::max<qsizetype>(0, artists.size() - 1)), int16_t(artists.size()));
+    const Functions::ArtistTree built = Functions::BuildArtistTree(TestSupport::Table(songs));
     diagnostic = built.diagnostic;
     QStringList edges;
     for (const Functions::TreeNode &node : built.nodes)
@@ -76,28 +72,34 @@ private slots:
     {
         QTemporaryDir dir;
         const QString a = dir.path() + "/A";
-        makeFiles(a, {"/B/C/c.mp3", "/B/b.mp3", "/a.mp3", "/loud.MP3", "/.hidden.mp3", "/old.mp3/in.mp3", "/demomp3"});
+        makeFiles(a, {"/B/C/c.mp3", "/B/b.mp3", "/a.mp3", "/loud.MP3", "/.hidden.mp3", "/old.mp3/in.mp3", "/old.mp3/D/c.mp3", "/demomp3"});
         Model model;
         TestSupport::RecordedViews views(model.screen);
-        const QStringList names = scan(model, a);
-        QCOMPARE(names.size(), 5);
+        TestSupport::RecordedProgress progress(model.screen);
+        QSignalSpy changes(&model.catalogue, &Catalogue::changed);
+        // Untagged files all sort alike, so the songs stay in the order the walk added them.
+        const QStringList names = add(model, a);
+        QCOMPARE(names.size(), 6);
         QCOMPARE(QSet<QString>(names.begin(), names.begin() + 2), (QSet<QString>{a + "//a.mp3", a + "//demomp3"}));
         QCOMPARE(QSet<QString>(names.begin() + 2, names.begin() + 4), (QSet<QString>{a + "/B//b.mp3", a + "/old.mp3//in.mp3"}));
-        QCOMPARE(names.last(), a + "/B/C//c.mp3");
-        // Until tagged a song is named after its file, by an unknown artist.
-        const Song &last = model.catalogue.Songs().at(4);
-        QCOMPARE((QStringList{last.ShortName, last.SongName, last.Artist}), (QStringList{"c.mp3", "c.mp3", "Unknown"}));
-        QCOMPARE(views.calls, QStringList{"tree"});
+        QCOMPARE(QSet<QString>(names.begin() + 4, names.end()), (QSet<QString>{a + "/B/C//c.mp3", a + "/old.mp3/D//c.mp3"}));
+        QCOMPARE(model.catalogue.Songs().at(5).ShortName, QStringLiteral("c.mp3"));
+        // The tree shows the songs as they went in, named after their files by an unknown
+        // artist; the tags, read once in, change the catalogue once more.
+        QCOMPARE(views.calls, (QStringList{"tree Unknown/c.mp3", "tree No Artist/No SongName"}));
+        QCOMPARE(changes.size(), 2);
+        QCOMPARE(progress.calls, (QStringList{"show Adding Files 0 0", "show Tagging 0 5", "show Sorting 0 5", "unload"}));
         // With a trailing separator the same songs are added again, after the others.
-        QCOMPARE(scan(model, a + "/").mid(5), names);
+        QCOMPARE(add(model, a + "/").mid(6), names);
         // Until the catalogue is full, which is said once.
         TestSupport::MakeCatalogue(model, 32765);
         TestSupport::CapturedMessages messages(model.screen);
-        scan(model, a);
-        QCOMPARE(model.catalogue.Songs().front().LongName, QStringLiteral("/m/0.mp3"));
-        QCOMPARE(model.catalogue.SongCount(), 32767);
-        QCOMPARE(model.catalogue.Songs().size(), 32767u);
+        add(model, a);
+        QVERIFY(model.catalogue.SongCount() == 32767 && model.catalogue.Songs().size() == 32767u);
         QCOMPARE(messages.texts.size(), 1);
+        // A file opened by name then is not added either, which is said again.
+        QCOMPARE(AddSongFiles(model, {a + "/a.mp3"}), QStringList());
+        QCOMPARE(messages.texts.size(), 2);
     }
 
     void oddEntriesAreWalkedOnceOrPassedOverAndTaggedWithFallbacks()
@@ -117,12 +119,12 @@ private slots:
         std::fclose(std::fopen(invalid.constData(), "w"));
         Model model;
         TestSupport::CapturedMessages capture(model.screen);
-        scan(model, root);
+        add(model, root);
         std::remove(invalid.constData());
-        // Between the scan and the tag pass a file becomes a pipe.
+        // A file becomes a pipe before the next addition, which tags every song again.
         QFile::remove(root + "/b.mp3");
         TestSupport::MakePipe(root + "/b.mp3");
-        TagSort(model);
+        add(model, root + "/nowhere");
         QStringList tagged;
         for (const Song &song : model.catalogue.Songs()) // the far song is reached through either link
             tagged << song.LongName.mid(root.size()).replace("/far2/", "/far/").replace("/far1/", "/far/") + ": " + song.Artist;
@@ -130,42 +132,6 @@ private slots:
         QCOMPARE(tagged, (QStringList{QString::fromUtf8("//Café.mp3: No Artist"), "//a.mp3: a", "//b.mp3: No Artist",
                                       "//c.mp3: c", "/empty//x.mp3: No Artist", "/far//far.mp3: No Artist"}));
         QCOMPARE(capture.texts, QStringList());
-    }
-
-    void tagsGiveSongNameAndArtist_data()
-    {
-        QTest::addColumn<QByteArray>("contents");
-        QTest::addColumn<QString>("songName");
-        QTest::addColumn<QString>("artist");
-        const QByteArray filler(500, 'x');
-        QTest::newRow("exactly 128 bytes") << TagBytes("Abba", "The Band" + QByteArray(22, ' ')) << "Abba" << "The Band";
-        QTest::newRow("shorter than 128") << TagBytes("Abba", "Band").left(127) << "No SongName" << "No Artist";
-        QTest::newRow("lower-case header") << filler + TagBytes("Abba", "Band", "tag") << "No SongName" << "No Artist";
-        QTest::newRow("no tag") << filler << "No SongName" << "No Artist";
-        QTest::newRow("cut at NUL") << filler + TagBytes(QByteArray("AB\0CD", 5), "  X") << "AB" << "No Artist";
-        QTest::newRow("digits first") << filler + TagBytes("1999", "Prince") << "1999" << "Prince";
-        QTest::newRow("first bytes 0 and z") << filler + TagBytes("0 to 9", "zz top") << "0 to 9" << "zz top";
-        QTest::newRow("first bytes / and {") << filler + TagBytes("/slash", "{brace}") << "No SongName" << "No Artist";
-        QTest::newRow("ISO-8859-1, tabs kept") << filler + TagBytes("Caf\xe9", "Mot\xf6rhead\t ")
-                                               << QString::fromUtf8("Café") << QString::fromUtf8("Motörhead\t");
-        QTest::newRow("missing file") << QByteArray() << "No SongName" << "No Artist";
-    }
-
-    void tagsGiveSongNameAndArtist()
-    {
-        QFETCH(QByteArray, contents);
-        QTemporaryDir dir;
-        if (!contents.isEmpty())
-            TestSupport::WriteFile(dir.filePath("song.mp3"), contents);
-        // Blanks around the stored path do not stop the file being found.
-        std::vector<Song> songs{Song{"song.mp3", "  " + dir.filePath("song.mp3") + " ", 0, "Unknown", "song.mp3"}};
-        Screen::Surface screen;
-        Functions::TagSongs(screen, songs, 0, 0);
-        QCOMPARE(songs.at(0).Artist, QStringLiteral("Unknown"));
-        Functions::TagSongs(screen, songs, 0, 1);
-        QTEST(songs.at(0).SongName, "songName");
-        QTEST(songs.at(0).Artist, "artist");
-        QCOMPARE(QFileInfo::exists(dir.filePath("song.mp3")), !contents.isEmpty());
     }
 
     void catalogueSortsAsTheUserReadsIt()
@@ -181,16 +147,17 @@ private slots:
             collator.setCaseSensitivity(Qt::CaseInsensitive);
             for (const KeyForm key : {KeyForm::ArtistSong, KeyForm::SongArtist, KeyForm::FileName}) {
                 // The keys in a stable sort's order; songs of equal keys may stand in either order.
-                const auto sortsLikeAStableSort = [&](std::vector<Song> songs) {
-                    std::vector<Song> expected = songs;
+                const auto sortsLikeAStableSort = [&](const std::vector<Song> &unsorted) {
+                    std::vector<Song> expected = unsorted;
                     std::stable_sort(expected.begin(), expected.end(), [&](const Song &a, const Song &b) {
                         return collator.compare(keyText(a, key), keyText(b, key)) < 0;
                     });
-                    Functions::SortSongs(screen, 0, int16_t(songs.size() - 1), songs, key);
-                    for (std::size_t i = 0; i < songs.size(); ++i)
-                        if (collator.compare(keyText(songs[i], key), keyText(expected[i], key)) != 0)
+                    SongTable sorted = TestSupport::Table(unsorted);
+                    Functions::SortSongs(screen, sorted, key);
+                    for (std::size_t i = 0; i < expected.size(); ++i)
+                        if (collator.compare(keyText(sorted.SongAt(int(i)), key), keyText(expected[i], key)) != 0)
                             return false;
-                    return std::is_permutation(songs.begin(), songs.end(), expected.begin(),
+                    return std::is_permutation(sorted.Songs().begin(), sorted.Songs().end(), expected.begin(),
                                                [](const Song &a, const Song &b) { return a.LongName == b.LongName; });
                 };
                 // Every order of small catalogues of plain texts, random orders of larger ones and of odd texts.
@@ -213,9 +180,9 @@ private slots:
                 }
             }
             // "A Zebra" comes before "AB Alpha": a space sorts before letters.
-            std::vector<Song> songs = plainSongs;
-            Functions::SortSongs(screen, 0, int16_t(songs.size() - 1), songs, KeyForm::ArtistSong);
-            QCOMPARE(longNames(songs), (QStringList{"2", "3", "1", "0", "4", "5", "6", "7", "8", "9"}));
+            SongTable songs = TestSupport::Table(plainSongs);
+            Functions::SortSongs(screen, songs, KeyForm::ArtistSong);
+            QCOMPARE(longNames(songs.Songs()), (QStringList{"2", "3", "1", "0", "4", "5", "6", "7", "8", "9"}));
         }
     }
 
@@ -257,13 +224,13 @@ private slots:
         }
     }
 
-    void listRowsSongCountAndTagSortsChoiceOfView()
+    void listRowsSongCountAndTheAdditionsChoiceOfView()
     {
-        const std::vector<Song> songs{Song{" f.mp3 ", "/m/f.mp3", 0, "  Abba ", " Waterloo  "},
-                                      Song{"g.mp3", "/m/g.mp3", 0, "   ", "Solo\t"}};
-        QCOMPARE(Functions::SongListRows(songs, 1, 2, KeyForm::ArtistSong), (QStringList{"Abba, Waterloo", ", Solo\t"}));
-        QCOMPARE(Functions::SongListRows(songs, 1, 2, KeyForm::SongArtist), (QStringList{"Waterloo, Abba", "Solo\t, "}));
-        QCOMPARE(Functions::SongListRows(songs, 1, 2, KeyForm::FileName), (QStringList{"f.mp3", "g.mp3"}));
+        const SongTable songs = TestSupport::Table({Song{" f.mp3 ", "/m/f.mp3", 0, "  Abba ", " Waterloo  "},
+                                                    Song{"g.mp3", "/m/g.mp3", 0, "   ", "Solo\t"}});
+        QCOMPARE(Functions::SongListRows(songs, KeyForm::ArtistSong), (QStringList{"Abba, Waterloo", ", Solo\t"}));
+        QCOMPARE(Functions::SongListRows(songs, KeyForm::SongArtist), (QStringList{"Waterloo, Abba", "Solo\t, "}));
+        QCOMPARE(Functions::SongListRows(songs, KeyForm::FileName), (QStringList{"f.mp3", "g.mp3"}));
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         QCOMPARE(SongTotalText(32767), QStringLiteral("32,767"));
         QTemporaryDir dir;
@@ -272,16 +239,16 @@ private slots:
         TestSupport::WriteSong(dir.filePath("2.mp3"), "Zed", "Alpha");
         Model model;
         TestSupport::RecordedViews views(model.screen);
-        // Artist then song in every mode, the view of the mode rebuilt.
+        // Nothing added to an empty catalogue: its tree, and no view of the mode.
+        AddDirectory(model, dir.filePath("nowhere"));
+        // Artist then song in every mode, the tree of what was added, then the view of the mode.
         for (const SortMode mode : {SortMode::ListSongArtist, SortMode::TreeArtistSong}) {
-            const std::vector<Song> untagged{Song{"1.mp3", dir.filePath("1.mp3"), 0, "?", "?"},
-                                             Song{"2.mp3", dir.filePath("2.mp3"), 0, "?", "?"}};
             model.settings.SetSortBy(mode);
-            TestSupport::SetSongs(model, untagged, 2);
-            TagSort(model);
+            TestSupport::SetSongs(model, {Song{"1.mp3", dir.filePath("1.mp3"), 0, "?", "?"}, Song{"2.mp3", dir.filePath("2.mp3"), 0, "?", "?"}});
+            AddDirectory(model, dir.filePath("nowhere"));
             QCOMPARE(model.catalogue.Songs().at(0).Artist, QStringLiteral("Alpha"));
         }
-        QCOMPARE(views.calls, (QStringList{"list Zed, Alpha|Another, Beta", "tree"}));
+        QCOMPARE(views.calls, (QStringList{"tree", "tree ?/?", "list Zed, Alpha|Another, Beta", "tree ?/?", "tree Beta/Another"}));
     }
 };
 

@@ -24,18 +24,12 @@ Song song(const QString &artist, const QString &title, const QString &path, cons
 
 QStringList fields(const Song &s) { return {s.Artist, s.SongName, s.LongName, s.ShortName}; }
 
-struct Loaded {
-    std::vector<Song> songs;
-    int16_t lastIndex = 0;
-    int16_t count = 0;
-};
-
-Loaded load(const TestSupport::AppDir &dir, const QByteArray &contents)
+SongTable load(const TestSupport::AppDir &dir, const QByteArray &contents)
 {
     dir.write("in.txt", contents);
-    Loaded read;
+    SongTable read;
     Screen::Surface screen;
-    Functions::LoadPlaylist(screen, dir.file("in.txt"), read.songs, read.lastIndex, read.count);
+    Functions::LoadPlaylist(screen, dir.file("in.txt"), read);
     return read;
 }
 
@@ -86,44 +80,42 @@ private slots:
                                       song("Say \"hi\"", "\"", "/m/line\nend.mp3", "line\nend.mp3"),
                                       song("Motörhead", "Ça plane", "/m/é//ü.mp3", "ü.mp3")};
         Screen::Surface screen;
-        QVERIFY(Functions::SavePlaylist(screen, "playlist1.txt", saved, 4));
-        std::vector<Song> songs(3, song("old", "old", "old", "old"));
-        songs[1].Id = 7;
-        int16_t lastIndex = 2, count = 3;
-        Functions::LoadPlaylist(screen, dir.file("playlist1.txt"), songs, lastIndex, count);
-        QCOMPARE(count, 5);
+        QVERIFY(Functions::SavePlaylist(screen, "playlist1.txt", TestSupport::Table(saved)));
+        SongTable songs = TestSupport::Table(std::vector<Song>(3, song("old", "old", "old", "old")));
+        songs.SongAt(1).Id = 7;
+        Functions::LoadPlaylist(screen, dir.file("playlist1.txt"), songs);
+        QCOMPARE(songs.SongCount(), 5);
         for (std::size_t i = 0; i < saved.size(); ++i)
-            QCOMPARE(fields(songs[i]), fields(saved[i]));
-        QCOMPARE(songs[1].Id, 0);
+            QCOMPARE(fields(songs.Songs()[i]), fields(saved[i]));
+        QCOMPARE(songs.Songs()[1].Id, 0);
 
         // Plain values are written as they stand, over a longer old file.
         dir.write("playlist2.txt", QByteArray(200, 'x'));
-        QVERIFY(Functions::SavePlaylist(screen, "playlist2.txt", {song("A", "B", "/p//c.mp3", "c.mp3"), song("D", "", "/q", "q")}, 1));
+        QVERIFY(Functions::SavePlaylist(screen, "playlist2.txt", TestSupport::Table({song("A", "B", "/p//c.mp3", "c.mp3"), song("D", "", "/q", "q")})));
         QCOMPARE(dir.read("playlist2.txt"), QByteArray("\"A\",\"B\",\"/p//c.mp3\",\"c.mp3\"\r\n\"D\",\"\",\"/q\",\"q\"\r\n"));
         // Bare fields, blanks and tabs before fields, fields spread over lines, no final line end.
-        Loaded read = load(dir, "Artist,\tSong, \t/x/y.mp3,y.mp3\n  \"B\",\t\"S2\"\r\n\"/z\",\"z\"\r\"C\",\"S3\",\"/w\",\"w\"");
-        QCOMPARE(read.count, 3);
-        QCOMPARE(fields(read.songs[0]), (QStringList{"Artist", "Song", "/x/y.mp3", "y.mp3"}));
-        QCOMPARE(fields(read.songs[1]), (QStringList{"B", "S2", "/z", "z"}));
-        QCOMPARE(read.songs[2].ShortName, QStringLiteral("w"));
+        SongTable read = load(dir, "Artist,\tSong, \t/x/y.mp3,y.mp3\n  \"B\",\t\"S2\"\r\n\"/z\",\"z\"\r\"C\",\"S3\",\"/w\",\"w\"");
+        QCOMPARE(read.SongCount(), 3);
+        QCOMPARE(fields(read.SongAt(0)), (QStringList{"Artist", "Song", "/x/y.mp3", "y.mp3"}));
+        QCOMPARE(fields(read.SongAt(1)), (QStringList{"B", "S2", "/z", "z"}));
+        QCOMPARE(read.SongAt(2).ShortName, QStringLiteral("w"));
         // A song cut short stays counted with the fields read before the end.
         read = load(dir, "\"A\",\"B\",\"/c\",\"c\"\r\n\"D\",\"E\"\r\n");
-        QCOMPARE(read.count, 2);
-        QCOMPARE(fields(read.songs[1]), (QStringList{"D", "E", "", ""}));
-        // An empty file empties the count and leaves the last index and the records.
-        count = 2;
-        Functions::LoadPlaylist(screen, dir.file("playlist0.txt"), songs, lastIndex, count);
-        QCOMPARE(count, 2);
+        QCOMPARE(read.SongCount(), 2);
+        QCOMPARE(fields(read.SongAt(1)), (QStringList{"D", "E", "", ""}));
+        // A missing file changes nothing; an empty one empties the count, not the last index.
+        Functions::LoadPlaylist(screen, dir.file("playlist0.txt"), songs);
+        QCOMPARE(songs.SongCount(), 5);
         dir.write("in.txt", "");
-        Functions::LoadPlaylist(screen, dir.file("in.txt"), songs, lastIndex, count);
-        QCOMPARE(count, 0);
-        QCOMPARE(lastIndex, 4);
+        Functions::LoadPlaylist(screen, dir.file("in.txt"), songs);
+        QCOMPARE(songs.SongCount(), 0);
+        QCOMPARE(songs.LastSongIndex(), 4);
         // One field longer than 64 KiB without any separator is a read error.
         read = load(dir, "\"A\",\"" + QByteArray(200 * 1024, 'a'));
-        QCOMPARE(read.count, 1);
-        QCOMPARE(read.songs[0].Artist, QStringLiteral("A"));
+        QCOMPARE(read.SongCount(), 1);
+        QCOMPARE(read.SongAt(0).Artist, QStringLiteral("A"));
         // More songs than the catalogue holds: the first 32,767 are kept.
-        QCOMPARE(load(dir, QByteArray("a,b,c,d\n").repeated(32800)).count, 32767);
+        QCOMPARE(load(dir, QByteArray("a,b,c,d\n").repeated(32800)).SongCount(), 32767);
     }
 
     void settingsReadingRules_data()
@@ -189,7 +181,7 @@ private slots:
         TestSupport::MakeCatalogue(model, 7);
         Functions::LoadSlot(model, 2);
         QCOMPARE(model.catalogue.SongCount(), 2);
-        QCOMPARE(views.calls, (QStringList{"tree", "list Song 0, Band|Song 1, Band"}));
+        QCOMPARE(views.calls, (QStringList{"tree Band/Song 1", "list Song 0, Band|Song 1, Band"}));
         // An empty catalogue leaves the slot without a file; loading it then says so.
         TestSupport::MakeCatalogue(model, 0);
         Functions::SaveSlot(model, 2);
@@ -272,21 +264,29 @@ private slots:
         QCOMPARE(model.catalogue.Songs().at(2).LongName, QStringLiteral("/m/2.mp3"));
     }
 
-    void installPutsTheProgramItsEntryAndItsIconUnderThePrefix()
+    void installPutsTheProgramItsEntryAndItsIconUnderThePrefixAndTheUsersFilesOutsideIt()
     {
         QTemporaryDir prefix, data;
         // The program is built in the build tree's src folder.
         const QString build = QFileInfo(KORVEL_BINARY).absolutePath() + "/..";
         QVERIFY(!run("cmake", {"--install", build, "--prefix", prefix.path()}).startsWith("failed"));
         const QString program = prefix.filePath("bin/korvel");
-        QFile entry(prefix.filePath("share/applications/korvel.desktop"));
+        QFile entry(prefix.filePath("share/applications/io.github.korvel.Korvel.desktop"));
         QVERIFY(entry.open(QIODevice::ReadOnly) && entry.readAll().contains("\nExec=\"" + QFile::encodeName(program) + "\" %F\n"));
         QCOMPARE(run("desktop-file-validate", {entry.fileName()}), "");
-        QVERIFY(QFile::exists(prefix.filePath("share/icons/hicolor/scalable/apps/korvel.svg")));
-        QCOMPARE(run(program, {"--version"}), "Korvel 1.3\n");
+        QVERIFY(QFile::exists(prefix.filePath("share/icons/hicolor/scalable/apps/io.github.korvel.Korvel.svg")));
+        QCOMPARE(run(program, {"--version"}), "Korvel 1.3.0\n");
         // An installed program keeps the user's files in the user's data folder, even where it could write.
         qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
         QVERIFY(run(program, {"--help"}).contains("\n  " + data.filePath("korvel") + "\n"));
+        // So they outlive the install, as they outlive scripts/run's, which lies in the build tree.
+        Platform::SetApplicationDirectory(Platform::FilesDirectoryFor(QFileInfo(program).path()));
+        Model model;
+        TestSupport::MakeCatalogue(model, 3);
+        saveBoth(model);
+        Platform::SetApplicationDirectory(QString());
+        QVERIFY(prefix.remove());
+        QCOMPARE(QDir(data.filePath("korvel")).entryList(QDir::Files), (QStringList{"Korvel.ini", "playlist2.txt"}));
     }
 
     void filesStayBesideAProgramThatCanWriteThereAndGoToTheDataFolderOtherwise()

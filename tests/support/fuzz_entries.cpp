@@ -44,11 +44,11 @@ void Playlist(const QByteArray &bytes)
     QBuffer file;
     file.setData(bytes);
     file.open(QIODevice::ReadOnly);
-    static std::vector<Song> songs;
-    static int16_t lastIndex = 0, count = 0;
+    static SongTable songs;
     static Screen::Surface screen;
-    Functions::LoadPlaylist(screen, file, songs, lastIndex, count);
-    if (count < 0 || (count > 0 && lastIndex != count - 1) || songs.size() < static_cast<std::size_t>(count))
+    Functions::LoadPlaylist(screen, file, songs);
+    const int count = songs.SongCount();
+    if (count < 0 || (count > 0 && songs.LastSongIndex() != count - 1) || songs.Songs().size() < static_cast<std::size_t>(count))
         throw std::logic_error("the catalogue's counters disagree after a load");
 }
 

@@ -32,14 +32,17 @@ private:
     QTemporaryDir dir_;
 };
 
-// Replaces the catalogue's records with `songs`, the first `count` of them counted.
-inline void SetSongs(Model &model, std::vector<Song> songs, int count)
+// A table of `songs`, appended one by one as an addition appends them.
+inline SongTable Table(const std::vector<Song> &songs)
 {
-    Catalogue::Edit edit(model.catalogue);
-    edit.Songs() = std::move(songs);
-    edit.SongCount() = static_cast<int16_t>(count);
-    edit.LastSongIndex() = static_cast<int16_t>(count > 0 ? count - 1 : 0);
+    SongTable table;
+    for (const Song &song : songs)
+        table.Append() = song;
+    return table;
 }
+
+// Replaces the catalogue with `songs`.
+inline void SetSongs(Model &model, const std::vector<Song> &songs) { Catalogue::Edit(model.catalogue).Table() = Table(songs); }
 
 // A catalogue of `count` songs by "Band", "Song 0" at "/m/0.mp3" and so on; the
 // views are left as they were.
@@ -49,7 +52,7 @@ inline void MakeCatalogue(Model &model, int count)
     for (int i = 0; i < count; ++i)
         songs.push_back({QStringLiteral("%1.mp3").arg(i), QStringLiteral("/m/%1.mp3").arg(i), 0, QStringLiteral("Band"),
                          QStringLiteral("Song %1").arg(i)});
-    SetSongs(model, std::move(songs), count);
+    SetSongs(model, songs);
 }
 
 struct TestSong {
@@ -63,11 +66,9 @@ inline void SetCatalogue(Model &model, std::initializer_list<TestSong> songs)
     std::vector<Song> records;
     for (const TestSong &s : songs)
         records.push_back({s.path.section(QLatin1Char('/'), -1), s.path, 0, s.artist, s.name});
-    SetSongs(model, std::move(records), static_cast<int>(songs.size()));
+    SetSongs(model, records);
     ShowArtistTree(model);
-    const Catalogue &catalogue = model.catalogue;
-    model.screen.views().RefillList(Functions::SongListRows(catalogue.Songs(), catalogue.LastSongIndex(),
-                                                            catalogue.SongCount(), Functions::KeyForm::ArtistSong));
+    model.screen.views().RefillList(Functions::SongListRows(model.catalogue.Table(), Functions::KeyForm::ArtistSong));
 }
 
 // While alive, what the core shows on `screen` (messages, or view rebuilds) is recorded instead.
@@ -97,10 +98,23 @@ struct PassedOnProgress : Recorded<Screen::Progress> {
     void Unload() override { previous_->Unload(); }
 };
 
-// "tree", "list" and its rows joined by "|", "show tree", "show list".
+// "show" with the activity and both counts, and "unload".
+struct RecordedProgress : Recorded<Screen::Progress> {
+    using Recorded::Recorded;
+    void Show(const QString &a, const QString &c, const QString &t) override { calls.append({"show " + a + " " + c + " " + t}); }
+    void SetCounts(const QString &, const QString &) override {}
+    void Unload() override { calls.append(QStringLiteral("unload")); }
+    QStringList calls;
+};
+
+// "tree" and its last song as artist/song, "list" and its rows joined by "|", "show tree", "show list".
 struct RecordedViews : Recorded<Screen::Views> {
     using Recorded::Recorded;
-    void RebuildTree(const std::vector<Functions::TreeNode> &) override { calls.append(QStringLiteral("tree")); }
+    void RebuildTree(const std::vector<Functions::TreeNode> &nodes) override
+    {
+        const QString last = nodes.empty() ? QString() : " " + nodes.at(nodes.back().parent).text + "/" + nodes.back().text;
+        calls.append("tree" + last);
+    }
     void RefillList(const QStringList &rows) override { calls.append(QStringLiteral("list ") + rows.join('|')); }
     void ShowTree(bool tree) override { calls.append(tree ? QStringLiteral("show tree") : QStringLiteral("show list")); }
     QStringList calls;

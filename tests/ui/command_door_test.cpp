@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Commands from the desktop while Korvel adds 20,000 songs: held by the door, run after the work in the order sent.
+// The desktop's controls in the process: held by the door while Korvel adds 20,000 songs, then run in order; dropped if refused.
 #include "support/ui/main_fixture.h"
+#include "ui/desktop/mpris_root.h"
 #include "ui/desktop/player_controls.h"
 
 #include <QtDBus>
@@ -102,6 +103,16 @@ private slots:
         }
         QDBusConnection::disconnectFromBus("desktop");
         QDBusConnection::sessionBus().unregisterService(Service);
+    }
+
+    void controlsTheBusRefusesAreDropped()
+    {
+        TestSupport::MainFixture f;
+        QObject taken;
+        QVERIFY(QDBusConnection::sessionBus().registerObject(Desktop::MprisObjectPath, &taken));
+        Desktop::OfferPlayerControls({*f.main, f.model(), f.main->transport(), f.main->player(), f.main->door()});
+        // Nothing is left to announce changes of an object that the bus does not have.
+        QVERIFY(f.main->findChildren<QDBusAbstractAdaptor *>().isEmpty());
     }
 
 private:

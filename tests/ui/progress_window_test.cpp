@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // On a real X display the progress window is exposed and drawn while a long addition runs.
-#include "core/catalogue/scan.h"
+#include "core/catalogue/addition.h"
 #include "support/ui/main_fixture.h"
 #include "support/ui/x_display.h"
 
@@ -41,7 +41,7 @@ private slots:
         TestSupport::MainFixture f;
         f.main->show();
         Watcher watcher(f.model().screen);
-        Functions::ScanDirectories(f.model(), library.path());
+        AddDirectory(f.model(), library.path());
         QCOMPARE(watcher.activity, QStringLiteral("Adding Files"));
         QVERIFY(watcher.exposed);
         QCOMPARE(watcher.onScreen.size(), watcher.drawn.size());

@@ -82,9 +82,13 @@ private slots:
         QVERIFY(dir.read("Korvel.ini").contains("\"ListName1\",\"Typed\"\r\n\"ListName2\",\"\"\r\n\"ListName3\",\"Road"));
         // The Edit menu shows the ID3v2 reading that the settings keep; turned off, its line goes.
         QAction *tags = f.main->findChild<QAction *>("mnu_ReadId3v2Tags");
-        QVERIFY(tags->isChecked() && dir.read("Korvel.ini").endsWith("\"Tags\",\"ID3v2\"\r\n"));
+        const QByteArray saved = dir.read("Korvel.ini");
+        QVERIFY(tags->isChecked() && saved.endsWith("\"Tags\",\"ID3v2\"\r\n"));
+        // Switched, it changes only its own line of the file as saved: edits not saved stay out.
+        quickLoad.text_ListName[2]->setText(QStringLiteral("Unsaved"));
+        Window<frm_Options>().Opt_Sort_TAS->click();
         tags->trigger();
-        QVERIFY(!dir.read("Korvel.ini").contains("Tags"));
+        QCOMPARE(dir.read("Korvel.ini"), QByteArray(saved).replace("\"Tags\",\"ID3v2\"\r\n", ""));
     }
 
     void theViewsChooseTheirSelectionToPlayOrQueueAndClearLeavesQueueAndPlayer()
@@ -201,7 +205,7 @@ private slots:
         QCOMPARE(f.control<QLabel>("label_currenttime")->text(), QStringLiteral("0:42"));
     }
 
-    void queueWindowReordersRemovesAndClears()
+    void queueWindowReordersRemovesAndClearsAndEachEntryPlaysTheSongItNames()
     {
         MainFixture f;
         TestSupport::RecordedMessages &messages = f.messages;
@@ -210,7 +214,7 @@ private slots:
         q.cmd_QueUp->click();
         q.cmd_QueDown->click();
         QCOMPARE(messages.texts, (QStringList{"No Songs in Q", "No Songs in Q"}));
-        TestSupport::SetCatalogue(f.model(), {{"A", "1", "/a"}, {"B", "2", "/b"}, {"C", "3", "/c"}, {"D", "4", "/d"}});
+        TestSupport::SetCatalogue(f.model(), {{"A", "4", "/a"}, {"B", "3", "/b"}, {"C", "2", "/c"}, {"D", "1", "/d"}});
         for (int i = 0; i < 4; ++i)
             QueueSong(f.model(), {f.model().catalogue.Songs().at(i).LongName, int16_t(i)});
         for (auto [row, button] : {std::pair{-1, q.cmd_QueRemove}, {1, q.cmd_QueRemove}, {0, q.cmd_QueUp},
@@ -219,9 +223,16 @@ private slots:
                 q.list_que->setCurrentRow(row);
             button->click();
         }
-        QCOMPARE(rows(*q.list_que), (QStringList{"D - 4", "A - 1", "C - 3"}));
+        QCOMPARE(rows(*q.list_que), (QStringList{"D - 1", "A - 4", "C - 2"}));
         QCOMPARE(q.list_que->currentRow(), 0);
         q.chk_songque->setChecked(true);
+        // Re-sorted, the head plays its own song; once it ends, "A - 4", no longer listed, is passed over.
+        Window<frm_Options>().Opt_Sort_LSA->click();
+        f.click("cmd_play");
+        TestSupport::SetCatalogue(f.model(), {{"B", "3", "/b"}, {"C", "2", "/c"}, {"D", "1", "/d"}});
+        emit f.player->EndOfStream(f.player->Opened());
+        QCOMPARE(f.player->opened, (QStringList{"/d", "/c"}));
+        QCOMPARE(rows(*q.list_que), QStringList{"C - 2"});
         q.cmd_QueClear->click();
         QCOMPARE(q.list_que->count(), 0);
         q.cmd_close->click();

@@ -60,12 +60,13 @@ private:
 
 QString SongKey(int index) { return QStringLiteral("Key") + QString::number(index); }
 
-ArtistTree BuildArtistTree(const std::vector<Song> &songs, int16_t lastIndex, int16_t count)
+ArtistTree BuildArtistTree(const SongTable &table)
 {
     ArtistTree tree;
-    if (count == 0)
+    if (table.SongCount() == 0)
         return tree;
-    const int last = std::min<int>(lastIndex, static_cast<int>(songs.size()) - 1);
+    const std::vector<Song> &songs = table.Songs();
+    const int last = std::min<int>(table.LastSongIndex(), static_cast<int>(songs.size()) - 1);
     tree.nodes.reserve(static_cast<std::size_t>(last) * 2 + 2);
     Builder builder(tree.nodes, static_cast<std::size_t>(last) + 2);
     const auto refused = [&](int i) {

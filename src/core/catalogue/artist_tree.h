@@ -3,11 +3,10 @@
 // artist, one leaf per song, each node with its key.
 #pragma once
 
-#include "core/state/song.h"
+#include "core/state/song_table.h"
 #include "core/state/tree_node.h"
 
 #include <QString>
-#include <cstdint>
 #include <vector>
 
 namespace Functions {
@@ -21,11 +20,11 @@ struct ArtistTree {
 // Key of the tree node of song `index`.
 QString SongKey(int index);
 
-// The nodes of songs 0..lastIndex in the order they are added, each after its
+// The nodes of the songs in the order they are added, each after its
 // parent; the root first. Empty for an empty catalogue. An artist node whose key is
 // taken (by an earlier run of the artist, or by the root for an artist named
 // "Artist") is not added: the first such failure of a build gives the diagnostic,
 // and the run's songs join the node that has the key.
-ArtistTree BuildArtistTree(const std::vector<Song> &songs, int16_t lastIndex, int16_t count);
+ArtistTree BuildArtistTree(const SongTable &songs);
 
 } // namespace Functions

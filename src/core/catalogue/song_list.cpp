@@ -24,14 +24,14 @@ QString RowText(const Song &song, KeyForm form)
 }
 } // namespace
 
-QStringList SongListRows(const std::vector<Song> &songs, int16_t lastIndex, int16_t count, KeyForm form)
+QStringList SongListRows(const SongTable &songs, KeyForm form)
 {
     QStringList rows;
-    if (count == 0)
+    if (songs.SongCount() == 0)
         return rows;
-    rows.reserve(lastIndex + 1);
-    for (int i = 0; i <= lastIndex; ++i)
-        rows.append(RowText(songs.at(static_cast<std::size_t>(i)), form));
+    rows.reserve(songs.LastSongIndex() + 1);
+    for (int i = 0; i <= songs.LastSongIndex(); ++i)
+        rows.append(RowText(songs.Songs().at(static_cast<std::size_t>(i)), form));
     return rows;
 }
 

@@ -3,15 +3,13 @@
 #pragma once
 
 #include "core/catalogue/key_form.h"
-#include "core/state/song.h"
+#include "core/state/song_table.h"
 
 #include <QStringList>
-#include <cstdint>
-#include <vector>
 
 namespace Functions {
 
-// The row texts of songs 0..lastIndex in `form`; none for an empty catalogue.
-QStringList SongListRows(const std::vector<Song> &songs, int16_t lastIndex, int16_t count, KeyForm form);
+// The row texts of the songs in `form`; none without songs.
+QStringList SongListRows(const SongTable &songs, KeyForm form);
 
 } // namespace Functions

@@ -11,12 +11,14 @@
 
 namespace Functions {
 
-void SortSongs(Screen::Surface &screen, int16_t lo, int16_t hi, std::vector<Song> &songs, KeyForm form)
+void SortSongs(Screen::Surface &screen, SongTable &songs, KeyForm form)
 {
-    if (hi == lo)
+    if (songs.SongCount() < 2)
         return;
+    constexpr int lo = 0;
+    const int hi = songs.LastSongIndex();
     ProgressReport progress(screen, QStringLiteral("Sorting"), QStringLiteral("0"), GroupedNumber(hi));
-    CollationKeys keys(songs, lo, hi, form);
+    CollationKeys keys(songs.Songs(), lo, hi, form);
     // No pass would exchange anything in a range already in order, as after a
     // start-up playlist saved in this order.
     if (keys.InOrder())
@@ -24,7 +26,7 @@ void SortSongs(Screen::Surface &screen, int16_t lo, int16_t hi, std::vector<Song
     // The passes exchange record numbers along with the keys; each record then
     // moves once, to the place the exchanges gave it.
     std::vector<int> records(static_cast<std::size_t>(hi - lo + 1));
-    std::iota(records.begin(), records.end(), static_cast<int>(lo));
+    std::iota(records.begin(), records.end(), lo);
 
     int gap = std::max((hi - lo) / 2, 1);
     while (gap != 0) {
@@ -45,8 +47,9 @@ void SortSongs(Screen::Surface &screen, int16_t lo, int16_t hi, std::vector<Song
     std::vector<Song> sorted;
     sorted.reserve(records.size());
     for (const int record : records)
-        sorted.push_back(std::move(songs.at(static_cast<std::size_t>(record))));
-    std::move(sorted.begin(), sorted.end(), songs.begin() + lo);
+        sorted.push_back(std::move(songs.SongAt(record)));
+    for (int i = lo; i <= hi; ++i)
+        songs.SongAt(i) = std::move(sorted[static_cast<std::size_t>(i - lo)]);
 }
 
 } // namespace Functions

@@ -4,15 +4,12 @@
 
 #include "core/catalogue/key_form.h"
 #include "core/state/screen.h"
-#include "core/state/song.h"
-
-#include <cstdint>
-#include <vector>
+#include "core/state/song_table.h"
 
 namespace Functions {
 
-// Orders songs lo..hi by their keys in `form` (case-insensitive, in the user's
-// locale), with progress shown on `screen`; a range of one song is left alone.
-void SortSongs(Screen::Surface &screen, int16_t lo, int16_t hi, std::vector<Song> &songs, KeyForm form);
+// Orders the songs by their keys in `form` (case-insensitive, in the user's locale),
+// with progress shown on `screen`; a single song is left alone.
+void SortSongs(Screen::Surface &screen, SongTable &songs, KeyForm form);
 
 } // namespace Functions

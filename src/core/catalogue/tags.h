@@ -6,8 +6,8 @@
 #include "core/catalogue/id3v2_tag.h"
 #include "core/catalogue/parallel_pass.h"
 #include "core/state/screen.h"
+#include "core/state/song_table.h"
 #include "core/state/tag_reading.h"
-#include "core/state/song.h"
 
 #include <QByteArray>
 #include <QString>
@@ -36,24 +36,19 @@ TagRecord DecodeTag(const std::array<char, TagUsedBytes> &bytes);
 // spaces trimmed. Safe on any thread.
 QString CleanTagText(const char *field, qsizetype size);
 
-// Gives every song 0..lastIndex the artist and song name of its file's tags, read
-// as `reading` says, with progress shown; the files are read by several threads at
-// once while this thread moves the progress counts. Does nothing for an empty catalogue.
-void TagSongs(Screen::Surface &screen, std::vector<Song> &songs, int16_t lastIndex, int16_t count,
-              TagReading reading = TagReading::Id3v1);
-
-// TagSongs in two steps, so that the files are read while this thread does other
-// work: the reading starts at once, and Finish shows the progress and gives each
-// song its fields as its tag comes in.
+// The tagging pass: every song gets the artist and song name of its file's tags,
+// read as `reading` says. The files are read by several threads at once from the
+// start, so that this thread can do other work meanwhile; Finish shows the progress
+// and gives each song its fields as its tag comes in.
 class TagPass {
 public:
-    // Starts reading the tags of songs 0..lastIndex, taking their paths before it
-    // returns; nothing is read for an empty catalogue.
-    TagPass(const std::vector<Song> &songs, int16_t lastIndex, int16_t count, TagReading reading = TagReading::Id3v1);
+    // Starts reading the tags of the songs, taking their paths before it returns;
+    // nothing is read without songs.
+    TagPass(const SongTable &songs, TagReading reading);
     TagPass(const TagPass &) = delete;
     TagPass &operator=(const TagPass &) = delete;
-    // TagSongs' progress and fields, for the songs the pass was started on.
-    void Finish(Screen::Surface &screen, std::vector<Song> &songs);
+    // Shows the progress and gives the songs the pass was started on their fields.
+    void Finish(Screen::Surface &screen, SongTable &songs);
 
 private:
     const int16_t lastIndex_;

@@ -27,9 +27,7 @@ void Rebuild(Model &model, const ViewMode &mode)
         ShowArtistTree(model);
         return;
     }
-    const Catalogue &songs = model.catalogue;
-    model.screen.views().RefillList(
-        Functions::SongListRows(songs.Songs(), songs.LastSongIndex(), songs.SongCount(), *mode.listForm));
+    model.screen.views().RefillList(Functions::SongListRows(model.catalogue.Table(), *mode.listForm));
 }
 } // namespace
 
@@ -53,8 +51,7 @@ std::optional<SortMode> SortModeOfCode(const QString &code)
 
 void ShowArtistTree(Model &model)
 {
-    const Catalogue &songs = model.catalogue;
-    const Functions::ArtistTree tree = Functions::BuildArtistTree(songs.Songs(), songs.LastSongIndex(), songs.SongCount());
+    const Functions::ArtistTree tree = Functions::BuildArtistTree(model.catalogue.Table());
     if (!tree.diagnostic.isEmpty())
         model.screen.ShowMessage(tree.diagnostic);
     model.screen.views().RebuildTree(tree.nodes);
@@ -69,7 +66,7 @@ void ChooseViewMode(Model &model, SortMode mode)
     if (model.catalogue.SongCount() > 0) {
         {
             Catalogue::Edit edit(model.catalogue);
-            Functions::SortSongs(model.screen, 0, edit.LastSongIndex(), edit.Songs(), chosen.sortKey);
+            Functions::SortSongs(model.screen, edit.Table(), chosen.sortKey);
         }
         Rebuild(model, chosen);
     }

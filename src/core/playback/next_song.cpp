@@ -2,7 +2,7 @@
 // The choice of the next song: the head of the queue, a random song, or the next in order.
 #include "core/playback/play_control.h"
 
-#include "core/catalogue/catalogue.h"
+#include "core/catalogue/selection.h"
 
 #include <random>
 
@@ -27,8 +27,14 @@ void PlayControl::NextSong()
     if (queue.Qlist().at(0).LongName == pointers.CurrentSong().LongName)
         model_.queue.Remove(0);
 
-    if (queue.QCount() >= 1 && model_.options.SongQueueActive()) {
-        pointers.SetSelectedSong(queue.Qlist().at(0));
+    // The head names its song by path, which a re-sort may have moved to another index;
+    // an entry whose song has left the catalogue is passed over.
+    int head = -1;
+    while (model_.options.SongQueueActive() && queue.QCount() >= 1 && (head = catalogue.FindSong(queue.Qlist().at(0))) < 0)
+        model_.queue.Remove(0);
+
+    if (head >= 0) {
+        SelectSong(model_, head);
     } else if (model_.options.Shuffle()) {
         if (catalogue.SongCount() != 0)
             SelectSong(model_, std::uniform_int_distribution<int>(0, catalogue.LastSongIndex())(ShuffleGenerator()));

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/playback/play_control.h"
 
-#include "core/catalogue/add_files.h"
-#include "core/catalogue/catalogue.h"
+#include "core/catalogue/addition.h"
+#include "core/catalogue/selection.h"
 #include "core/playback/volume.h"
 #include "core/state/describe_failure.h"
 

@@ -3,7 +3,7 @@
 // through an Edit, which announces it once when it ends.
 #pragma once
 
-#include "core/state/song.h"
+#include "core/state/song_table.h"
 
 #include <QObject>
 #include <cstdint>
@@ -12,20 +12,21 @@
 class Catalogue : public QObject {
     Q_OBJECT
 public:
-    const std::vector<Song> &Songs() const { return songs_; }
-    int16_t SongCount() const { return count_; }
-    int16_t LastSongIndex() const { return lastIndex_; }
+    const SongTable &Table() const { return songs_; }
+    const std::vector<Song> &Songs() const { return songs_.Songs(); }
+    int16_t SongCount() const { return songs_.SongCount(); }
+    int16_t LastSongIndex() const { return songs_.LastSongIndex(); }
 
     // True when `index` names a song of the catalogue (after Clear, element 0 is no song).
-    bool IsSong(int index) const;
+    bool IsSong(int index) const { return songs_.IsSong(index); }
     // The song at `index`; throws std::out_of_range for an index outside the catalogue.
-    const Song &SongAt(int index) const;
+    const Song &SongAt(int index) const { return songs_.SongAt(index); }
     // The index of the song that `pointer` names: its remembered index while that song
     // is still there, else the first song of that path; -1 when the catalogue has none.
     int FindSong(const SongPointer &pointer) const;
 
-    // One change of the catalogue: its records and counters are open for writing while
-    // the edit lives, and changed() is emitted once as it ends when any was opened.
+    // One change of the catalogue: its songs are open for writing while the edit
+    // lives, and changed() is emitted once as it ends when they were opened.
     class Edit {
     public:
         explicit Edit(Catalogue &catalogue) : catalogue_(catalogue) {}
@@ -33,12 +34,9 @@ public:
         Edit(const Edit &) = delete;
         Edit &operator=(const Edit &) = delete;
 
-        std::vector<Song> &Songs() { return Open().songs_; }
-        int16_t &LastSongIndex() { return Open().lastIndex_; }
-        int16_t &SongCount() { return Open().count_; }
+        SongTable &Table();
 
     private:
-        Catalogue &Open();
         Catalogue &catalogue_;
         bool opened_ = false;
     };
@@ -51,11 +49,5 @@ signals:
     void changed();
 
 private:
-    std::vector<Song> songs_;
-    int16_t count_ = 0;
-    int16_t lastIndex_ = 0;
+    SongTable songs_;
 };
-
-// The one growth rule of the catalogue: count the song, then make room for it at the
-// end. Throws CounterOverflow (nothing changed) when the catalogue is full.
-Song &AppendSong(std::vector<Song> &songs, int16_t &lastIndex, int16_t &count);

@@ -43,3 +43,9 @@ std::optional<int16_t> RoundHalfEvenInt16(double value)
 }
 
 QString GroupedNumber(int value) { return value == 0 ? QString() : QLocale().toString(value); }
+
+QString SongTotalText(int16_t count)
+{
+    // The "#,###" form gives nothing for 0.
+    return count < 1 ? QStringLiteral("0") : GroupedNumber(count);
+}

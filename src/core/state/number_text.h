@@ -23,3 +23,6 @@ std::optional<int16_t> RoundHalfEvenInt16(double value);
 
 // The "#,###" form: digit groups with the locale's separator; 0 gives "".
 QString GroupedNumber(int value);
+
+// The text of the song count: "0", or the count in the "#,###" form.
+QString SongTotalText(int16_t count);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/storage/playlist.h"
 
-#include "core/state/catalogue.h"
 #include "core/state/counter.h"
 #include "core/state/number_text.h"
 #include "core/storage/field_reader.h"
@@ -13,12 +12,12 @@
 
 namespace Functions {
 
-bool SavePlaylist(Screen::Surface &screen, const QString &fileName, const std::vector<Song> &songs, int16_t lastIndex)
+bool SavePlaylist(Screen::Surface &screen, const QString &fileName, const SongTable &songs)
 {
     QByteArray text;
-    text.reserve((lastIndex + 1) * 128);
-    for (int i = 0; i <= lastIndex; ++i) {
-        const Song &song = songs.at(static_cast<std::size_t>(i));
+    text.reserve((songs.LastSongIndex() + 1) * 128);
+    for (int i = 0; i <= songs.LastSongIndex(); ++i) {
+        const Song &song = songs.Songs().at(static_cast<std::size_t>(i));
         AppendQuotedField(text, song.Artist);
         text += ',';
         AppendQuotedField(text, song.SongName);
@@ -31,28 +30,27 @@ bool SavePlaylist(Screen::Surface &screen, const QString &fileName, const std::v
     return WriteWholeFile(screen, Platform::ApplicationFile(fileName), text);
 }
 
-void LoadPlaylist(Screen::Surface &screen, const QString &path, std::vector<Song> &songs, int16_t &lastIndex,
-                  int16_t &count)
+void LoadPlaylist(Screen::Surface &screen, const QString &path, SongTable &songs)
 {
     QFile file;
     if (Platform::OpenRegularFile(file, path))
-        LoadPlaylist(screen, file, songs, lastIndex, count);
+        LoadPlaylist(screen, file, songs);
 }
 
-void LoadPlaylist(Screen::Surface &screen, QIODevice &file, std::vector<Song> &songs, int16_t &lastIndex,
-                  int16_t &count)
+void LoadPlaylist(Screen::Surface &screen, QIODevice &file, SongTable &songs)
 {
     FieldReader reader(file);
-    count = 0;
-    ProgressReport progress(screen, QStringLiteral("Loading Play List"), QStringLiteral("0"), GroupedNumber(lastIndex));
+    songs.ResetCount();
+    ProgressReport progress(screen, QStringLiteral("Loading Play List"), QStringLiteral("0"),
+                            GroupedNumber(songs.LastSongIndex()));
     try {
         while (!reader.AtEnd()) {
-            Song &song = AppendSong(songs, lastIndex, count);
+            Song &song = songs.Append();
             for (QString *field : {&song.Artist, &song.SongName, &song.LongName, &song.ShortName}) {
                 if (reader.Next(*field) != FieldReader::Status::Ok)
                     return;
             }
-            const QString read = QString::number(count);
+            const QString read = QString::number(songs.SongCount());
             progress.SetCounts(read, read);
         }
     } catch (const CounterOverflow &) {

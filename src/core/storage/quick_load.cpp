@@ -17,17 +17,16 @@ QString SlotFileName(int16_t slot) { return QStringLiteral("playlist%1.txt").arg
 void Load(Model &model, const QString &path)
 {
     Catalogue::Edit edit(model.catalogue);
-    LoadPlaylist(model.screen, path, edit.Songs(), edit.LastSongIndex(), edit.SongCount());
+    LoadPlaylist(model.screen, path, edit.Table());
 }
 } // namespace
 
 void SaveSlot(Model &model, int16_t slot)
 {
-    const Catalogue &songs = model.catalogue;
-    if (songs.SongCount() == 0)
+    if (model.catalogue.SongCount() == 0)
         DeleteFileIfPresent(model.screen, Platform::ApplicationFile(SlotFileName(slot)));
     else
-        SavePlaylist(model.screen, SlotFileName(slot), songs.Songs(), songs.LastSongIndex());
+        SavePlaylist(model.screen, SlotFileName(slot), model.catalogue.Table());
 }
 
 void LoadSlot(Model &model, int16_t slot)
@@ -49,13 +48,12 @@ void LoadStartupPlaylist(Model &model)
     const ViewMode &mode = ViewModeOf(model.settings.SortBy());
     if (QFileInfo::exists(path)) {
         Load(model, path);
-        const Catalogue &songs = model.catalogue;
-        if (mode.listForm || songs.SongCount() == 0) {
+        if (mode.listForm || model.catalogue.SongCount() == 0) {
             ShowArtistTree(model);
         } else {
             // The tree of the file's order would be replaced by the sorted one before
             // it is ever seen: only its plan is made, for the diagnostic it shows.
-            const ArtistTree tree = BuildArtistTree(songs.Songs(), songs.LastSongIndex(), songs.SongCount());
+            const ArtistTree tree = BuildArtistTree(model.catalogue.Table());
             if (!tree.diagnostic.isEmpty())
                 model.screen.ShowMessage(tree.diagnostic);
         }

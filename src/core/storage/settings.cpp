@@ -97,4 +97,12 @@ bool WriteSettings(Screen::Surface &screen, const Settings &settings)
     return WriteWholeFile(screen, Platform::ApplicationFile(SettingsFile), text);
 }
 
+bool WriteTagsSetting(Screen::Surface &screen, TagReading tags)
+{
+    Settings saved;
+    ReadSettings(saved);
+    saved.SetTags(tags);
+    return WriteSettings(screen, saved);
+}
+
 } // namespace Functions

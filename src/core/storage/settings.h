@@ -22,4 +22,8 @@ void ReadSettings(Settings &settings, QIODevice *file);
 // tags are read; on failure the old file stays and the user is told on `screen`.
 bool WriteSettings(Screen::Surface &screen, const Settings &settings);
 
+// Writes Korvel.ini as it stands (as last saved, or as read at start-up) with only
+// the tags line set for `tags`: edits not saved stay out of the file.
+bool WriteTagsSetting(Screen::Surface &screen, TagReading tags);
+
 } // namespace Functions

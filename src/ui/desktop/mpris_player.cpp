@@ -86,6 +86,9 @@ double MprisPlayer::Volume() const
 
 void MprisPlayer::SetVolume(double volume)
 {
+    // What is no number names no loudness.
+    if (std::isnan(volume))
+        return;
     const int value = PlayerOptions::QuietestVolume + static_cast<int>(std::lround(std::clamp(volume, 0.0, 1.0) * VolumeTravel));
     Enter([this, value] { jukebox_.model.options.SetVolume(value); });
 }

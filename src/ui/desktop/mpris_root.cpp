@@ -30,4 +30,6 @@ void MprisRoot::Quit()
     QTimer::singleShot(0, &window_, [this] { door_.Enter([this] { window_.close(); }); });
 }
 
+QString MprisRoot::DesktopEntry() const { return QStringLiteral(KORVEL_APP_ID); }
+
 } // namespace Desktop

@@ -26,7 +26,8 @@ public:
     MprisRoot(QObject *published, QWidget &window, CommandDoor &door);
 
     QString Identity() const { return QStringLiteral("Korvel"); }
-    QString DesktopEntry() const { return QStringLiteral("korvel"); }
+    // The application id its desktop entry is named after.
+    QString DesktopEntry() const;
     bool CanQuit() const { return true; }
     bool CanRaise() const { return true; }
     bool HasTrackList() const { return false; }

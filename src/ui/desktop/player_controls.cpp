@@ -33,6 +33,8 @@ void OfferPlayerControls(const Jukebox &jukebox)
     new MprisPlayer(published, jukebox);
     if (!bus.registerObject(MprisObjectPath, published, QDBusConnection::ExportAdaptors)) {
         Complain(bus.lastError().message());
+        // Left alive, the adaptors would go on announcing changes of an object the bus does not have.
+        delete published;
         return;
     }
     // A second Korvel takes a name of its own, as the MPRIS convention has it.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main/command_line.h"
 
+#include "core/catalogue/addition.h"
 #include "platform/app_dir.h"
 
 #include <QCoreApplication>
@@ -36,6 +37,18 @@ std::optional<int> CommandLine::Answer(int argc, char *argv[])
         return EXIT_SUCCESS;
     }
     return std::nullopt;
+}
+
+QStringList CommandLine::SongFiles() const
+{
+    QStringList songs;
+    QStringList others;
+    for (const QString &name : parser_.positionalArguments())
+        (IsSongFile(name) ? songs : others) << name;
+    if (!others.isEmpty())
+        std::fprintf(stderr, "korvel: left out, as their names do not end in \"mp3\": \"%s\"\n",
+                     qPrintable(others.join(QStringLiteral("\", \""))));
+    return songs;
 }
 
 void CommandLine::RefuseUnknownOptions()

@@ -21,8 +21,9 @@ public:
     // -style…): an option still left is refused and ends the program.
     void RefuseUnknownOptions();
 
-    // The MP3 files named on the command line, to be added and played.
-    QStringList Files() const { return parser_.positionalArguments(); }
+    // The MP3 files named on the command line, to be added and played; files whose
+    // names do not end in "mp3" are left out, named in one line on stderr.
+    QStringList SongFiles() const;
 
 private:
     // The help's description, which names the folder of the user's files.

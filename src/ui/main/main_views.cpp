@@ -3,9 +3,10 @@
 // tree and the list; Expand, Collapse and Clear.
 #include "ui/main/main_window.h"
 
-#include "core/catalogue/catalogue.h"
+#include "core/catalogue/selection.h"
 #include "core/playback/queue.h"
 #include "core/state/font_size.h"
+#include "core/state/number_text.h"
 #include "ui/kit/busy_cursor.h"
 #include "ui/kit/key_codes.h"
 #include "ui/kit/keyed_tree.h"

@@ -248,10 +248,11 @@ void Main::BindModel()
     connect(Slider_vol, &QSlider::valueChanged, &options, &PlayerOptions::SetVolume);
     connect(&options, &PlayerOptions::volumeChanged, Slider_vol, &QSlider::setValue);
     connect(&options, &PlayerOptions::volumeChanged, this, &Main::Slider_vol_Change);
-    // The choice applies from the next tagging pass and is remembered at once.
+    // The choice applies from the next tagging pass and is remembered at once, alone.
     connect(mnu_ReadId3v2Tags, &QAction::triggered, this, [this](bool on) {
-        model_.settings.SetTags(on ? Functions::TagReading::Id3v2 : Functions::TagReading::Id3v1);
-        Functions::WriteSettings(model_.screen, model_.settings);
+        const auto tags = on ? Functions::TagReading::Id3v2 : Functions::TagReading::Id3v1;
+        model_.settings.SetTags(tags);
+        Functions::WriteTagsSetting(model_.screen, tags);
     });
     connect(&settings, &Settings::tagsChanged, this,
             [this] { mnu_ReadId3v2Tags->setChecked(model_.settings.Tags() == Functions::TagReading::Id3v2); });

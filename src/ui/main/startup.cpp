@@ -14,7 +14,7 @@ void PrepareEnvironment()
     QCoreApplication::setApplicationName(QStringLiteral("Korvel"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KORVEL_VERSION));
     // Lets the desktop match the window with its entry and icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("korvel"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(KORVEL_APP_ID));
 }
 
 bool DisplayNamed()

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/windows/add_songs_window.h"
 
-#include "core/catalogue/add_songs.h"
+#include "core/catalogue/addition.h"
 #include "platform/drives.h"
 #include "ui/kit/design_controls.h"
 #include "ui/kit/directory_list_box.h"
@@ -87,9 +87,6 @@ void frm_addsongs::DirectoryListBox_KeyPress(int keyAscii)
         DirectoryListBox_Click();
 }
 
-void frm_addsongs::cmd_recursive_Click()
-{
-    AddDirectorySongs(model_, DirectoryListBox->Path());
-}
+void frm_addsongs::cmd_recursive_Click() { AddDirectory(model_, DirectoryListBox->Path()); }
 
 void frm_addsongs::cmd_cancel_Click() { hide(); }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/catalogue/catalogue.h"
+#include "core/catalogue/selection.h"
 
-#include "core/state/number_text.h"
 #include "core/state/trim_spaces.h"
 
 bool SelectSong(Model &model, int index)
@@ -16,10 +15,4 @@ void ClearCatalogue(Model &model)
 {
     model.catalogue.Clear();
     model.pointers.SetSelectedSong({QStringLiteral("NULLSONG"), -1});
-}
-
-QString SongTotalText(int16_t count)
-{
-    // The "#,###" form gives nothing for 0.
-    return count < 1 ? QStringLiteral("0") : GroupedNumber(count);
 }

@@ -6,20 +6,17 @@
 #include "core/state/trim_spaces.h"
 
 #include <QFile>
-#include <stdexcept>
 
 namespace Functions {
 
-TagPass::TagPass(const std::vector<Song> &songs, int16_t lastIndex, int16_t count, TagReading reading)
-    : lastIndex_(count == 0 ? -1 : lastIndex)
+TagPass::TagPass(const SongTable &songs, TagReading reading)
+    : lastIndex_(songs.SongCount() == 0 ? -1 : songs.LastSongIndex())
 {
     if (lastIndex_ < 0)
         return;
-    if (static_cast<std::size_t>(lastIndex_) >= songs.size())
-        throw std::out_of_range("last index outside the catalogue");
     paths_.reserve(static_cast<std::size_t>(lastIndex_) + 1);
     for (int i = 0; i <= lastIndex_; ++i)
-        paths_.push_back(QFile::encodeName(TrimSpaces(songs[static_cast<std::size_t>(i)].LongName)));
+        paths_.push_back(QFile::encodeName(TrimSpaces(songs.SongAt(i).LongName)));
     read_.resize(paths_.size());
     // Each worker reads its songs' paths and writes their own entries, nothing else.
     pass_ = std::make_unique<ParallelPass>(lastIndex_, [this, reading](int i) {
@@ -35,7 +32,7 @@ TagPass::TagPass(const std::vector<Song> &songs, int16_t lastIndex, int16_t coun
     });
 }
 
-void TagPass::Finish(Screen::Surface &screen, std::vector<Song> &songs)
+void TagPass::Finish(Screen::Surface &screen, SongTable &songs)
 {
     if (!pass_)
         return;
@@ -44,19 +41,13 @@ void TagPass::Finish(Screen::Surface &screen, std::vector<Song> &songs)
     pass_->Follow([&](int reached) {
         while (tagged < reached) {
             ++tagged;
-            Song &song = songs.at(static_cast<std::size_t>(tagged));
+            Song &song = songs.SongAt(tagged);
             TagTexts &fields = read_[static_cast<std::size_t>(tagged)];
             song.Artist = std::move(fields.artist);
             song.SongName = std::move(fields.songName);
         }
         progress.SetCurrent(QString::number(tagged));
     });
-}
-
-void TagSongs(Screen::Surface &screen, std::vector<Song> &songs, int16_t lastIndex, int16_t count, TagReading reading)
-{
-    TagPass pass(songs, lastIndex, count, reading);
-    pass.Finish(screen, songs);
 }
 
 } // namespace Functions

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The artist and title the tagging pass gives with the ID3v2 reading off and on.
-#include "core/catalogue/tags.h"
-#include "support/song_files.h"
+// The artist and title an addition gives a song from its file's tags, with the ID3v2 reading off and on.
+#include "core/catalogue/addition.h"
+#include "support/state.h"
 
 #include <QtTest>
 
@@ -28,12 +28,12 @@ QByteArray Id3v2(int version, const QList<std::tuple<QByteArray, char, QByteArra
 QByteArray Utf16Bom(const QString &text) { return QStringEncoder(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom)(text); }
 } // namespace
 
-class Id3v2TagsTest : public QObject {
+class TagsTest : public QObject {
     Q_OBJECT
 private slots:
     void artistAndTitle_data()
     {
-        QTest::addColumn<QByteArray>("contents"); // null: a named pipe stands there
+        QTest::addColumn<QByteArray>("contents"); // null: a named pipe stands there; empty: no file
         QTest::addColumn<QStringList>("expected"); // artist and title with the option off, then on
         const auto v1 = [](const QByteArray &title, const QByteArray &artist) { return QByteArray(300, 'U') + TestSupport::TagBytes(title, artist); };
         QTest::newRow("2.2 TP1 TT2, no v1") << Id3v2(2, {{"TP1", Latin1, "Abba"}, {"TT2", Latin1, "Waterloo"}})
@@ -53,24 +53,45 @@ private slots:
         QTest::newRow("31-letter title, empty TPE1, v1 artist")
             << Id3v2(3, {{"TPE1", Latin1, ""}, {"TIT2", Latin1, "Thirty-One Letters In The Title"}}) + v1("Thirty-One Letters In The Title", "Band")
             << QStringList{"Band", "Thirty-One Letters In The Titl", "Band", "Thirty-One Letters In The Title"};
-        QTest::newRow("pipe") << QByteArray() << QStringList{"No Artist", "No SongName", "No Artist", "No SongName"};
+        // Files without an ID3v2 tag give their ID3v1 texts either way.
+        const auto both = [](const QString &artist, const QString &title) { return QStringList{artist, title, artist, title}; };
+        const QByteArray filler(500, 'x');
+        QTest::newRow("pipe") << QByteArray() << both("No Artist", "No SongName");
+        QTest::newRow("missing file") << QByteArray("") << both("No Artist", "No SongName");
+        QTest::newRow("exactly 128 bytes") << TestSupport::TagBytes("Abba", "The Band" + QByteArray(22, ' ')) << both("The Band", "Abba");
+        QTest::newRow("shorter than 128") << TestSupport::TagBytes("Abba", "Band").left(127) << both("No Artist", "No SongName");
+        QTest::newRow("lower-case header") << filler + TestSupport::TagBytes("Abba", "Band", "tag") << both("No Artist", "No SongName");
+        QTest::newRow("cut at NUL") << filler + TestSupport::TagBytes(QByteArray("AB\0CD", 5), "  X") << both("No Artist", "AB");
+        QTest::newRow("first bytes 0 and z") << filler + TestSupport::TagBytes("0 to 9", "zz top") << both("zz top", "0 to 9");
+        QTest::newRow("first bytes / and {") << filler + TestSupport::TagBytes("/slash", "{brace}") << both("No Artist", "No SongName");
+        QTest::newRow("ISO-8859-1, tabs kept") << filler + TestSupport::TagBytes("Caf\xe9", "Mot\xf6rhead\t ") << both("Motörhead\t", "Café");
     }
     void artistAndTitle()
     {
         QFETCH(QByteArray, contents);
         QTemporaryDir dir;
         const QString path = dir.filePath("song.mp3");
-        contents.isNull() ? TestSupport::MakePipe(path) : TestSupport::WriteFile(path, contents);
+        if (contents.isNull())
+            TestSupport::MakePipe(path);
+        else if (!contents.isEmpty())
+            TestSupport::WriteFile(path, contents);
         QStringList texts;
-        Screen::Surface screen;
+        Model model;
         for (const auto reading : {Functions::TagReading::Id3v1, Functions::TagReading::Id3v2}) {
-            std::vector<Song> songs{{"song.mp3", " " + path + " ", 0, "Old", "Old"}};
-            Functions::TagSongs(screen, songs, 0, 1, reading);
-            texts << songs[0].Artist << songs[0].SongName;
+            // A song loaded from a playlist, blanks around its path, tagged again by the next addition.
+            TestSupport::SetSongs(model, {{"song.mp3", " " + path + " ", 0, "Old", "Old"}});
+            model.settings.SetTags(reading);
+            TestSupport::RecordedProgress progress(model.screen);
+            AddDirectory(model, dir.filePath("nowhere"));
+            // A single song is tagged, its last index 0 shown as no text, and not sorted.
+            QCOMPARE(progress.calls, (QStringList{"show Adding Files 0 0", "show Tagging 0 ", "unload"}));
+            texts << model.catalogue.SongAt(0).Artist << model.catalogue.SongAt(0).SongName;
         }
         QTEST(texts, "expected");
+        // Reading never makes a file.
+        QCOMPARE(QFileInfo::exists(path), !contents.isEmpty() || contents.isNull());
     }
 };
 
-QTEST_GUILESS_MAIN(Id3v2TagsTest)
-#include "id3v2_tags_test.moc"
+QTEST_GUILESS_MAIN(TagsTest)
+#include "tags_test.moc"
