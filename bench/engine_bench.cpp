@@ -3,6 +3,7 @@
 // at the same time, then the longest call the window's thread makes into it, and the
 // window's freezes, while songs are switched in quick bursts.
 #include "bench_util.h"
+#include "window_watchdog.h"
 #include "platform/media_player.h"
 #include "ui/desktop/mpris_player.h"
 #include "ui/main/main_window.h"
@@ -19,16 +20,11 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
-#include <atomic>
-#include <chrono>
 #include <cmath>
-#include <condition_variable>
 #include <memory>
-#include <mutex>
 #include <numbers>
 #include <random>
 #include <sys/resource.h>
-#include <thread>
 
 namespace {
 constexpr int SongSeconds = 60;
@@ -38,8 +34,6 @@ constexpr int Switches = 1000;
 constexpr int LoadingMs = 8;
 constexpr int SoonMs = 40;
 constexpr int LatestMs = 400;
-// A window's thread that does not answer for this long counts as frozen.
-constexpr auto Patience = std::chrono::seconds(2);
 
 // `seconds` of a stereo chord at 44.1 kHz, 128 kbit/s, as the encoder writes a common song.
 bool MakeSong(const QString &path, int seconds)
@@ -156,52 +150,6 @@ double PlayCpuRatio(const QString &song)
     return Bench::Median(ratios);
 }
 
-// Asks the window's thread to answer every few milliseconds and counts the times it took
-// longer than Patience; a thread that never answers again counts once.
-class Watchdog {
-public:
-    Watchdog()
-    {
-        thread_ = std::thread([this] {
-            std::unique_lock lock(mutex_);
-            while (!stop_) {
-                const int probe = ++asked_;
-                QMetaObject::invokeMethod(&receiver_, [this, probe] {
-                    std::lock_guard answer(mutex_);
-                    answered_ = probe;
-                    changed_.notify_all();
-                });
-                if (!changed_.wait_for(lock, Patience, [&] { return stop_ || answered_ == probe; })) {
-                    ++freezes_;
-                    changed_.wait(lock, [&] { return stop_ || answered_ == probe; });
-                }
-                changed_.wait_for(lock, std::chrono::milliseconds(20), [&] { return stop_; });
-            }
-        });
-    }
-    ~Watchdog()
-    {
-        {
-            std::lock_guard lock(mutex_);
-            stop_ = true;
-        }
-        changed_.notify_all();
-        thread_.join();
-    }
-    int Freezes()
-    {
-        std::lock_guard lock(mutex_);
-        return freezes_;
-    }
-
-private:
-    QObject receiver_;
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    int asked_ = 0, answered_ = 0, freezes_ = 0;
-    bool stop_ = false;
-    std::thread thread_;
-};
 } // namespace
 
 int main(int argc, char **argv)
@@ -262,7 +210,7 @@ int main(int argc, char **argv)
             break;
         }
     };
-    Watchdog watchdog;
+    WindowWatchdog watchdog;
     window.OpenFiles({songs.first()});
     WhenTrue(playing, fire);
     storm.exec();

@@ -3,9 +3,9 @@
 // cannot play never hold the window, and through quick bursts of switches it answers and plays the song last named.
 #include "support/tone_mp3.h"
 #include "support/ui/main_fixture.h"
-#include "support/ui/window_watchdog.h"
 #include "ui/desktop/mpris_player.h"
 #include "ui/desktop/player_controls.h"
+#include "window_watchdog.h"
 
 #include <QtDBus>
 #include <QtTest>
@@ -27,6 +27,9 @@ constexpr int LongestBurst = 6;
 constexpr int LoadingMs = 8, SoonMs = 40, LatestMs = 400;
 enum class Command { Key, Next, Previous, OpenUri };
 const char *const CommandNames[] = {"\"=\" key", "Next", "Previous", "OpenUri"};
+
+// A window that froze for good never recovers: the test ends at once, saying what it did.
+[[noreturn]] void frozen(const QString &story) { qFatal("the window's thread did not answer for 2 s: %s", qPrintable(story)); }
 } // namespace
 
 class DesktopEngineTest : public QObject {
@@ -99,7 +102,7 @@ private slots:
         TestSupport::SetCatalogue(model, {{"A", "1", path("deleted.mp3")}, {"A", "2", path("cut.mp3")}, {"A", "3", path("pipe.mp3")},
                                           {"A", "4", path("device.mp3")}, {"A", "5", path("text.mp3")}, {"A", "6", path("missing.mp3")},
                                           {"A", "7", path("locked/inside.mp3")}, {"A", "8", path("last.mp3")}});
-        TestSupport::WindowWatchdog watchdog([] { return QStringLiteral("the window played files that cannot all be played"); });
+        WindowWatchdog watchdog([] { frozen("the window played files that cannot all be played"); });
         const auto plays = [&](const QString &name) { return playing() && current() == name; };
         const auto failed = [&](const QString &name) {
             return idle() && current() == name && main->player().ReadyState() == MediaPlayer::Uninitialized;
@@ -149,8 +152,8 @@ private slots:
         auto *mpris = main->findChild<Desktop::MprisPlayer *>();
         std::atomic<int> fired = 0;
         std::atomic<Command> last = Command::Key;
-        TestSupport::WindowWatchdog watchdog([&] {
-            return QStringLiteral("%1 switches fired, the last a %2").arg(fired.load()).arg(CommandNames[int(last.load())]);
+        WindowWatchdog watchdog([&] {
+            frozen(QStringLiteral("%1 switches fired, the last a %2").arg(fired.load()).arg(CommandNames[int(last.load())]));
         });
         std::mt19937 random(QRandomGenerator::global()->generate());
         const auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
