@@ -9,6 +9,7 @@
 #include "core/catalogue/tags.h"
 #include "core/catalogue/view_modes.h"
 #include "core/state/counter.h"
+#include "platform/free_memory.h"
 #include "platform/regular_file.h"
 
 #include <QFile>
@@ -100,6 +101,7 @@ void AddDirectory(Model &model, const QString &startDir)
         complete = ScanDirectories(progress, startDir, edit.Table());
     }
     TreeTagsSortView(model, complete);
+    Platform::ReturnFreedMemory();
 }
 
 QStringList AddSongFiles(Model &model, const QStringList &paths)
@@ -124,5 +126,6 @@ QStringList AddSongFiles(Model &model, const QStringList &paths)
         added = TakeFiles(progress, files, edit.Table());
     }
     TreeTagsSortView(model, added.size() == files.size());
+    Platform::ReturnFreedMemory();
     return added;
 }
