@@ -32,22 +32,25 @@ inline double Median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-// The most memory this process has held at once, in KiB, as the kernel counts it.
-inline long PeakResidentKiB()
+// A figure of this process's memory as the kernel counts it, in KiB: "VmRSS:" what
+// it holds now, "VmHWM:" the most it has held at once.
+inline long MemoryKiB(const QByteArray &field)
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return 0;
     for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
+        if (line.startsWith(field))
+            return line.mid(field.size()).trimmed().split(' ').value(0).toLong();
     }
     return 0;
 }
 
-inline void Print(const char *name, double value, const char *unit)
+inline long PeakResidentKiB() { return MemoryKiB("VmHWM:"); }
+
+inline void Print(const char *name, double value, const char *unit, int decimals = 1)
 {
-    std::printf("%s %.1f %s\n", name, value, unit);
+    std::printf("%s %.*f %s\n", name, decimals, value, unit);
     std::fflush(stdout);
 }
 

@@ -4,6 +4,7 @@
 // songs start with an ID3v2 tag read as such, the sorts, the list fill, a whole
 // "Add Directorys" with the disk's data in memory and read afresh from the disk,
 // and the memory it leaves.
+#include "bench_library.h"
 #include "bench_util.h"
 #include "core/catalogue/addition.h"
 #include "core/catalogue/parallel_pass.h"
@@ -21,99 +22,21 @@
 #include <QFile>
 #include <QHash>
 #include <QListWidget>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <cmath>
-#include <cstring>
-#include <deque>
-#include <dirent.h>
-#include <fcntl.h>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
+
+using Bench::DropPageCache;
+using Bench::ReferenceWalk;
 
 namespace {
 constexpr int Runs = 5;
 // Each run from the disk takes seconds.
 constexpr int ColdRuns = 3;
 
-// The same system calls a tag reader cannot avoid, with nothing else: list each
-// directory, stat each entry, and open, fstat, read 63 bytes and close each song.
-// The songs' paths are kept in `walked` when given, in the order they were met.
-long ReferenceWalk(const std::string &start, std::vector<std::string> *walked = nullptr)
-{
-    long checksum = 0;
-    std::deque<std::string> queue{start};
-    while (!queue.empty()) {
-        const std::string dir = std::move(queue.front());
-        queue.pop_front();
-        DIR *d = ::opendir(dir.c_str());
-        if (!d)
-            continue;
-        while (const dirent *entry = ::readdir(d)) {
-            if (entry->d_name[0] == '.')
-                continue;
-            struct stat st {};
-            if (::fstatat(::dirfd(d), entry->d_name, &st, 0) != 0)
-                continue;
-            const std::string path = dir + "/" + entry->d_name;
-            if (S_ISDIR(st.st_mode)) {
-                queue.push_back(path);
-                continue;
-            }
-            const std::size_t length = std::strlen(entry->d_name);
-            if (length < 3 || std::strcmp(entry->d_name + length - 3, "mp3") != 0)
-                continue;
-            if (walked)
-                walked->push_back(path);
-            const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-            if (fd < 0)
-                continue;
-            char tag[63];
-            if (::fstat(fd, &st) == 0 && st.st_size >= 128 && ::pread(fd, tag, sizeof tag, st.st_size - 128) > 0)
-                checksum += tag[3];
-            ::close(fd);
-        }
-        ::closedir(d);
-    }
-    return checksum;
-}
-
-// Empties the kernel's page cache, so that the next reads come from the disk; needs root.
-bool DropPageCache()
-{
-    if (::geteuid() != 0)
-        return false;
-    ::sync();
-    QFile control(QStringLiteral("/proc/sys/vm/drop_caches"));
-    return control.open(QIODevice::WriteOnly) && control.write("3") == 1;
-}
-
-QString LibraryMaker()
-{
-    for (QDir dir(QStringLiteral(KORVEL_SOURCE_DIR)); !dir.isRoot(); dir.cdUp()) {
-        const QString script = dir.filePath(QStringLiteral("shared/bench/make_library.py"));
-        if (QFile::exists(script))
-            return script;
-    }
-    return QString();
-}
-
 // The project's own maker of a library whose songs carry ID3v2 and ID3v1 tags.
 QString Id3v2LibraryMaker() { return QStringLiteral(KORVEL_SOURCE_DIR "/bench/make_id3v2_library.py"); }
-
-// Runs a library maker, which writes its songs under `into`.
-bool MakeLibrary(const QString &maker, const QString &into)
-{
-    if (maker.isEmpty())
-        return false;
-    QProcess make;
-    // The maker's own report would mix with the figures on standard output.
-    make.setStandardOutputFile(QProcess::nullDevice());
-    make.start(QStringLiteral("python3"), {maker, into});
-    return make.waitForFinished(-1) && make.exitCode() == 0;
-}
 
 void EmptyCatalogue(Model &model) { Catalogue::Edit(model.catalogue).Table() = SongTable(); }
 
@@ -137,16 +60,15 @@ SongTable InWalkOrder(const SongTable &sorted, const std::vector<std::string> &w
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QTemporaryDir appDir, library, id3v2Library;
+    QTemporaryDir appDir, scratch, id3v2Library;
     Platform::SetApplicationDirectory(appDir.path());
 
-    for (const auto &[maker, into] : {std::pair(LibraryMaker(), &library), std::pair(Id3v2LibraryMaker(), &id3v2Library)}) {
-        if (!MakeLibrary(maker, into->path())) {
-            std::fprintf(stderr, "cannot make the library with %s\n", qPrintable(maker));
-            return 1;
-        }
+    const QString library = Bench::Library(scratch);
+    if (library.isEmpty() || !Bench::MakeLibrary(Id3v2LibraryMaker(), id3v2Library.path())) {
+        std::fprintf(stderr, "cannot make the libraries\n");
+        return 1;
     }
-    const std::string libraryPath = QFile::encodeName(library.path()).toStdString();
+    const std::string libraryPath = QFile::encodeName(library).toStdString();
     const std::string id3v2LibraryPath = QFile::encodeName(id3v2Library.path()).toStdString();
 
     Startup::Program program({});
@@ -172,7 +94,7 @@ int main(int argc, char **argv)
     const double addUnseenV2 = Bench::MedianMs(Runs, [&] { EmptyCatalogue(bare); },
                                                [&] { addUnseen(id3v2Library.path(), Functions::TagReading::Id3v2); });
     const double addUnseenV1 = Bench::MedianMs(Runs, [&] { EmptyCatalogue(bare); },
-                                               [&] { addUnseen(library.path(), Functions::TagReading::Id3v1); });
+                                               [&] { addUnseen(library, Functions::TagReading::Id3v1); });
     Bench::Print("add_unseen_ratio", addUnseenV1 / reference, "x");
     Bench::Print("add_unseen_v2_ratio", addUnseenV2 / id3v2Reference, "x");
 
@@ -204,7 +126,7 @@ int main(int argc, char **argv)
     tree->show();
 
     frm_addsongs &window = main.Window<frm_addsongs>();
-    window.DirectoryListBox->SetPath(library.path());
+    window.DirectoryListBox->SetPath(library);
     const double add = Bench::MedianMs(Runs, empty, [&] { window.cmd_recursive_Click(); });
     Bench::Print("add_directorys_ratio", add / reference, "x");
     // What drawing the progress window adds to the addition, against no window at all.

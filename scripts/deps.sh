@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Debian packages Korvel needs to build, test and play; sourced by the other scripts.
-KORVEL_PACKAGES="cmake g++ make ccache qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins \
-libgl-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-alsa lame python3 xvfb xauth \
+KORVEL_PACKAGES="cmake g++ make ccache qt6-base-dev qt6-qpa-plugins \
+libgl-dev libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev gstreamer1.0-plugins-base \
+gstreamer1.0-plugins-good gstreamer1.0-alsa gstreamer1.0-tools lame python3 xvfb xauth \
 fonts-liberation2 fonts-comic-neue dbus-daemon desktop-file-utils pkg-config libtag1-dev"
 
 korvel_install_packages() {

@@ -21,11 +21,11 @@ public:
     void Open(const QString &path) override
     {
         opened.append(path);
-        file_ = path;
+        file_ = {path, file_.opening + 1};
         position = 0;
         ready_ = readyOnOpen;
         if (ready_ == Loaded)
-            emit PlayStateChange(Stopped, state_ = Playing);
+            Load();
     }
     int32_t ReadyState() const override { return ready_; }
     void Play() override { state_ = Playing; }
@@ -35,7 +35,7 @@ public:
     double CurrentPosition() const override { return position; }
     void SetCurrentPosition(double seconds) override { seeks.push_back(position = seconds); }
     double Duration() const override { return duration; }
-    QString FileName() const override { return file_; }
+    OpenedFile Opened() const override { return file_; }
     void SetVolume(int32_t volume) override
     {
         if (volume < -10000 || volume > 0)
@@ -43,9 +43,15 @@ public:
         volumes.push_back(volume);
     }
 
-    void setReadyState(int32_t state) { ready_ = state; }
+    // The open file loads, as the engine announces it.
+    void Load()
+    {
+        ready_ = Loaded;
+        emit Ready(file_);
+        emit PlayStateChange(Stopped, state_ = Playing);
+    }
 
 private:
     int32_t ready_ = Uninitialized, state_ = Stopped;
-    QString file_;
+    OpenedFile file_;
 };

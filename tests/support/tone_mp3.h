@@ -12,9 +12,11 @@ namespace TestSupport {
 // adds an ID3v1 tag. Returns false when the encoder is missing or fails.
 inline bool MakeToneMp3(const QString &path, double seconds, const QString &artist = QString(), const QString &title = QString())
 {
-    // Raw 16-bit mono samples at 22,050 Hz on the encoder's standard input.
+    // Raw 16-bit mono samples at 22,050 Hz on the encoder's standard input; at this
+    // bit rate a frame holds the encoder's header with the file's length, which is
+    // then known as soon as the file is loaded.
     QStringList arguments{"--quiet", "-r", "-s", "22.05", "-m", "m", "--bitwidth", "16", "--signed", "--little-endian",
-                          "-b", "32"};
+                          "-b", "64"};
     if (!artist.isEmpty() || !title.isEmpty())
         arguments << "--id3v1-only" << "--ta" << artist << "--tt" << title;
     arguments << "-" << path;

@@ -4,25 +4,20 @@
 // the view of the mode.
 #include "core/catalogue/addition.h"
 
+#include "core/catalogue/directory_walk.h"
 #include "core/catalogue/sort.h"
 #include "core/catalogue/tags.h"
 #include "core/catalogue/view_modes.h"
 #include "core/state/counter.h"
-#include "platform/directory_listing.h"
+#include "platform/free_memory.h"
 #include "platform/regular_file.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringBuilder>
 #include <algorithm>
-#include <deque>
 #include <iterator>
-#include <unordered_set>
 
 namespace {
-const QString Separator = QDir::separator();
-
 // Both counts of the progress window show the songs added so far.
 void ShowAdded(ProgressReport &progress, qsizetype added)
 {
@@ -30,52 +25,27 @@ void ShowAdded(ProgressReport &progress, qsizetype added)
     progress.SetCounts(shown, shown);
 }
 
-// Walks `startDir` and everything below it breadth-first, each directory's entries in
-// the order it lists them, and appends an untagged song for every song file. Each
-// directory is walked once however many links lead to it; directories and entries
-// that cannot be read are passed over. Returns false when the catalogue filled up
-// before the walk ended.
+// Appends the songs of `startDir` and everything below it in the walk's order, and
+// shows how many went in. Returns false when the catalogue filled up before the walk
+// ended.
 bool ScanDirectories(ProgressReport &progress, const QString &startDir, SongTable &songs)
 {
-    const QString unknown = QStringLiteral("Unknown");
-    std::deque<QString> queue{startDir.endsWith(Separator) ? startDir : startDir + Separator};
-    std::unordered_set<Platform::DirectoryIdentity, Platform::DirectoryIdentityHash> walked;
+    bool complete = true;
     int added = 0;
-
-    while (!queue.empty()) {
-        const QString current = std::move(queue.front());
-        queue.pop_front();
-        Platform::DirectoryListing listing(current);
-        // A link back up the tree would otherwise walk the same directories forever.
-        if (!listing.IsOpen() || !walked.insert(listing.Identity()).second)
-            continue;
-
-        QByteArrayView bytes;
-        Platform::EntryKind kind;
-        QString name;
-        while (listing.Next(bytes, kind)) {
-            if (kind == Platform::EntryKind::Other || (kind == Platform::EntryKind::File && !IsSongName(bytes)))
-                continue;
-            // A name the stored text could not open again is no use to the catalogue.
-            if (!Platform::NameText(bytes, name))
-                continue;
-            if (kind == Platform::EntryKind::Directory) {
-                queue.push_back(current % name % Separator);
-                continue;
-            }
+    Functions::WalkSongs(startDir, [&](std::vector<Song> &found) {
+        for (Song &song : found) {
             try {
-                Song &song = songs.Append();
-                song.ShortName = name;
-                song.LongName = current % Separator % name;
-                song.Artist = unknown;
-                song.SongName = name;
+                songs.Append() = std::move(song);
             } catch (const CounterOverflow &) {
-                return false;
+                complete = false;
+                break;
             }
-            ShowAdded(progress, ++added);
+            ++added;
         }
-    }
-    return true;
+        ShowAdded(progress, added);
+        return complete;
+    });
+    return complete;
 }
 
 // Appends an untagged song for each of `files`, absolute paths of regular files, in
@@ -120,9 +90,7 @@ void TreeTagsSortView(Model &model, bool complete)
 }
 } // namespace
 
-bool IsSongName(QByteArrayView name) { return name.endsWith("mp3"); }
-
-bool IsSongFile(const QString &path) { return IsSongName(QFile::encodeName(QFileInfo(path).fileName())); }
+bool IsSongFile(const QString &path) { return Functions::IsSongName(QFile::encodeName(QFileInfo(path).fileName())); }
 
 void AddDirectory(Model &model, const QString &startDir)
 {
@@ -133,6 +101,7 @@ void AddDirectory(Model &model, const QString &startDir)
         complete = ScanDirectories(progress, startDir, edit.Table());
     }
     TreeTagsSortView(model, complete);
+    Platform::ReturnFreedMemory();
 }
 
 QStringList AddSongFiles(Model &model, const QStringList &paths)
@@ -157,5 +126,6 @@ QStringList AddSongFiles(Model &model, const QStringList &paths)
         added = TakeFiles(progress, files, edit.Table());
     }
     TreeTagsSortView(model, added.size() == files.size());
+    Platform::ReturnFreedMemory();
     return added;
 }

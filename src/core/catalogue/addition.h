@@ -5,14 +5,10 @@
 
 #include "core/state/model.h"
 
-#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
-// Whether a file of this name, as the file system gives it, joins the catalogue: its
-// name ends in "mp3", with that case ("song.MP3" does not).
-bool IsSongName(QByteArrayView name);
-// IsSongName for the name of the file at `path`.
+// Functions::IsSongName for the name of the file at `path`.
 bool IsSongFile(const QString &path);
 
 // Adds a song for every song file of `startDir` and the directories below it, then

@@ -47,6 +47,7 @@ void TagPass::Finish(Screen::Surface &screen, SongTable &songs)
             song.SongName = std::move(fields.songName);
         }
         progress.SetCurrent(QString::number(tagged));
+        return true;
     });
 }
 

@@ -6,19 +6,14 @@
 #include <QEventLoop>
 #include <QTimer>
 
-void LoadWait::EventLoopRound(int ms)
-{
-    // The loop really runs for the whole round: single passes over the pending events
-    // between sleeps never see the player's own notifications arrive.
-    QEventLoop round;
-    QTimer::singleShot(ms, &round, &QEventLoop::quit);
-    round.exec();
-}
-
 void LoadWait::Until(const MediaPlayer &player)
 {
+    if (player.ReadyState() == MediaPlayer::Loaded)
+        return;
     ++depth_;
-    for (int waited = 0; player.ReadyState() != MediaPlayer::Loaded && waited != LimitMs; waited += RoundMs)
-        round_(RoundMs);
+    QEventLoop loop;
+    QTimer::singleShot(limitMs_, &loop, &QEventLoop::quit);
+    QObject::connect(&player, &MediaPlayer::Ready, &loop, &QEventLoop::quit);
+    loop.exec();
     --depth_;
 }

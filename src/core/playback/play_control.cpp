@@ -5,7 +5,6 @@
 #include "core/catalogue/selection.h"
 #include "core/playback/volume.h"
 #include "core/state/describe_failure.h"
-#include "platform/media_player.h"
 
 #include <QLoggingCategory>
 #include <QTimer>
@@ -17,8 +16,8 @@ Q_LOGGING_CATEGORY(playControlLog, "korvel.playcontrol")
 
 } // namespace
 
-PlayControl::PlayControl(Model &model, MediaPlayer &player, LoadWait::Round round)
-    : model_(model), player_(player), wait_(std::move(round))
+PlayControl::PlayControl(Model &model, MediaPlayer &player, int loadLimitMs)
+    : model_(model), player_(player), wait_(loadLimitMs)
 {
 }
 
@@ -71,12 +70,8 @@ void PlayControl::PlaySelected()
 
     // An end held back while the outermost wait ran takes effect now, unless another
     // file has been opened since.
-    if (!wait_.Active() && !endedWhileLoading_.isEmpty()) {
-        QTimer::singleShot(0, &player_, [this, ended = std::exchange(endedWhileLoading_, QString())] {
-            if (player_.FileName() == ended)
-                EndOfStream();
-        });
-    }
+    if (!wait_.Active() && endedWhileLoading_)
+        QTimer::singleShot(0, &player_, [this, ended = *std::exchange(endedWhileLoading_, std::nullopt)] { EndOfStream(ended); });
 }
 
 void PlayControl::Next()
@@ -113,21 +108,24 @@ void PlayControl::OpenFiles(const QStringList &paths)
         PlaySelected();
 }
 
-void PlayControl::EndOfStream()
+void PlayControl::EndOfStream(const OpenedFile &file)
 {
+    // An end held back counts only while its file is still the open one.
+    if (file != player_.Opened())
+        return;
     // A song that ends before the play command waiting for it has made it the current
     // song would have the next one chosen from the song before it, which opens the
     // same song again: the end waits until no play command waits any more.
     if (wait_.Active()) {
-        endedWhileLoading_ = player_.FileName();
+        endedWhileLoading_ = file;
         return;
     }
     // While a long operation changes the catalogue the next song waits for it to end.
+    // It is taken up from the event loop, as the door's held commands are, not inside the
+    // operation's last steps.
     if (model_.work.Operating()) {
-        QTimer::singleShot(LoadWait::RoundMs, &player_, [this, ended = player_.FileName()] {
-            if (player_.FileName() == ended)
-                EndOfStream();
-        });
+        QObject::connect(&model_.work, &WorkUnderWay::idle, &player_, [this, file] { EndOfStream(file); },
+                         Qt::ConnectionType(Qt::QueuedConnection | Qt::SingleShotConnection));
         return;
     }
     Next();

@@ -6,15 +6,14 @@
 
 #include "core/playback/load_wait.h"
 #include "core/state/model.h"
+#include "platform/media_player.h"
 
-#include <QString>
 #include <QStringList>
-
-class MediaPlayer;
+#include <optional>
 
 class PlayControl {
 public:
-    PlayControl(Model &model, MediaPlayer &player, LoadWait::Round round = LoadWait::EventLoopRound);
+    PlayControl(Model &model, MediaPlayer &player, int loadLimitMs = LoadWait::LimitMs);
 
     // The Play button: opens the selected song, or resumes the current one.
     void Play();
@@ -30,8 +29,8 @@ public:
     // Files opened by name: added to the catalogue as an addition adds songs, and the
     // first of them played.
     void OpenFiles(const QStringList &paths);
-    // The player reached the end of the file.
-    void EndOfStream();
+    // The player reached the end of `file`.
+    void EndOfStream(const OpenedFile &file);
 
     // Chooses the next song into SelectedSong: the head of the active queue, a
     // random song, or the one after the current song.
@@ -48,6 +47,6 @@ private:
     Model &model_;
     MediaPlayer &player_;
     LoadWait wait_;
-    // The file whose end the player reported while a play command waited ("" for none).
-    QString endedWhileLoading_;
+    // The file whose end the player reported while a play command waited.
+    std::optional<OpenedFile> endedWhileLoading_;
 };

@@ -34,6 +34,9 @@ MprisPlayer::MprisPlayer(QObject *published, Model &model, PlayControl &playCont
     connect(&model.options, &PlayerOptions::shuffleChanged, this, &MprisPlayer::PublishChanges);
     connect(&player_, &MediaPlayer::PlayStateChange, this, &MprisPlayer::PublishChanges);
     connect(&player_, &MediaPlayer::DurationChange, this, &MprisPlayer::PublishChanges);
+    // Every seek that moves playback, wherever it was asked for, with the position it reached.
+    connect(&player_, &MediaPlayer::Seeked, this,
+            [this](const OpenedFile &, double seconds) { emit Seeked(Microseconds(seconds)); });
 }
 
 void MprisPlayer::FindSongs()
@@ -178,9 +181,7 @@ void MprisPlayer::MoveTo(double seconds)
         playControl_.Next();
         return;
     }
-    seconds = std::max(seconds, 0.0);
-    player_.SetCurrentPosition(seconds);
-    emit Seeked(Microseconds(seconds));
+    player_.SetCurrentPosition(std::max(seconds, 0.0));
 }
 
 QVariantMap MprisPlayer::ObservedProperties() const

@@ -16,7 +16,7 @@ Jukebox::Jukebox() : Jukebox(Parts{}) {}
 
 Jukebox::Jukebox(Parts parts)
     : player_(parts.player ? parts.player : CreateMediaPlayer()),
-      playControl_(std::make_unique<PlayControl>(model_, *player_, std::move(parts.round))),
+      playControl_(std::make_unique<PlayControl>(model_, *player_, parts.loadLimitMs)),
       door_(std::make_unique<CommandDoor>(model_.work)), progress_(std::make_unique<CounterProgress>())
 {
     player_->setObjectName(QStringLiteral("MediaPlayer1"));
@@ -24,7 +24,8 @@ Jukebox::Jukebox(Parts parts)
     model_.screen.Attach(parts.messages ? parts.messages : &boxes_);
     // The end of a song plays the next, and the volume the user sets reaches the
     // player, with or without a window.
-    connect(player_.get(), &MediaPlayer::EndOfStream, this, [this] { playControl_->EndOfStream(); });
+    connect(player_.get(), &MediaPlayer::EndOfStream, this, 
+            [this](const OpenedFile &file) { playControl_->EndOfStream(file); });
     connect(&model_.options, &PlayerOptions::volumeChanged, player_.get(),
             [this](int volume) { player_->SetVolume(SliderVolume(volume)); });
 }

@@ -23,10 +23,10 @@ class Jukebox : public QObject {
     Q_OBJECT
 public:
     // What tests replace: the media player (null for the real one; the jukebox owns
-    // it), the play command's wait, and the message boxes (null for real ones).
+    // it), the play command's longest wait, and the message boxes (null for real ones).
     struct Parts {
         MediaPlayer *player = nullptr;
-        LoadWait::Round round = LoadWait::EventLoopRound;
+        int loadLimitMs = LoadWait::LimitMs;
         Screen::Messages *messages = nullptr;
     };
 

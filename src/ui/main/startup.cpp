@@ -12,9 +12,6 @@ void PrepareEnvironment()
     QCoreApplication::setApplicationVersion(QStringLiteral(KORVEL_VERSION));
     // Lets the desktop match the window with its entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(KORVEL_APP_ID));
-    // Qt's other media backend crashes on machines without an audio device.
-    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
-        qputenv("QT_MEDIA_BACKEND", "gstreamer");
 }
 
 bool DisplayNamed()

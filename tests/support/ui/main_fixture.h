@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program as it starts, over the test player whose play command lets pending
-// events run instead of waiting, with its messages recorded instead of shown; the
-// main window made, not shown.
+// The program as it starts, over the test player whose play command waits no longer
+// than a pass over the pending events, with its messages recorded instead of shown;
+// the main window made, not shown.
 #pragma once
 
 #include "platform/drives.h"
@@ -28,12 +28,13 @@ struct RecordedMessages : Screen::Messages {
     std::function<void()> whileShown = [] {};
 };
 
-// A jukebox without any window, not yet started; a test may act in each round of the play command's wait.
+// A jukebox without any window, not yet started, whose play command waits no longer
+// than a pass over the pending events; a test acts during the wait through an event it
+// posts before the command.
 struct JukeboxFixture {
     RecordedMessages messages;
     FakeMediaPlayer *player = new FakeMediaPlayer;
-    std::function<void()> duringWait = [] {};
-    Jukebox jukebox{{player, [this](int) { QCoreApplication::processEvents(), duringWait(); }, &messages}};
+    Jukebox jukebox{{player, 0, &messages}};
 
     Model &model() { return jukebox.model(); }
 };
@@ -41,7 +42,7 @@ struct JukeboxFixture {
 struct MainFixture {
     RecordedMessages messages;
     FakeMediaPlayer *player = new FakeMediaPlayer;
-    Startup::Program program{{}, {player, [](int) { QCoreApplication::processEvents(); }, &messages}};
+    Startup::Program program{{}, {player, 0, &messages}};
     Jukebox &jukebox = program.jukebox();
     Main *const main = &program.window();
 

@@ -2,6 +2,6 @@
 // The media component the program runs with.
 #include "platform/media_player.h"
 
-#include "platform/qt_media_player.h"
+#include "platform/engine/engine_player.h"
 
-MediaPlayer *CreateMediaPlayer() { return new Platform::QtMediaPlayer; }
+MediaPlayer *CreateMediaPlayer() { return new Platform::Engine::EnginePlayer; }
