@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The media player component the transport drives: open a file, play, pause,
+// The media player component the play control drives: open a file, play, pause,
 // stop, position, duration, volume, and its notices: loaded, seeked, end of media
 // and state change.
 #pragma once
