@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QStyle>
 
 namespace Kit {
@@ -55,5 +56,7 @@ void DirectoryListBox::keyPressEvent(QKeyEvent *event)
     }
     QListWidget::keyPressEvent(event);
 }
+
+void DirectoryListBox::mouseDoubleClickEvent(QMouseEvent *event) { event->accept(); }
 
 } // namespace Kit

@@ -27,6 +27,9 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    // The second press of a double click opens nothing: the first click has opened its
+    // directory, and the row now under the pointer is another.
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     QString path_;
