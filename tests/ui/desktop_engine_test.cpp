@@ -2,6 +2,7 @@
 // The window over the real engine, its controls on a private session bus: each seek is heard once as Seeked, files that
 // cannot play never hold the window, and through quick bursts of switches it answers and plays the song last named.
 #include "support/tone_mp3.h"
+#include "support/ui/desktop_bus.h"
 #include "support/ui/main_fixture.h"
 #include "ui/desktop/mpris_player.h"
 #include "window_watchdog.h"
@@ -11,9 +12,6 @@
 #include <random>
 
 namespace {
-const QString Service = QStringLiteral("org.mpris.MediaPlayer2.korvel");
-const QString Path = QStringLiteral("/org/mpris/MediaPlayer2");
-const QString Player = QStringLiteral("org.mpris.MediaPlayer2.Player");
 constexpr int Patience = 30000;
 constexpr qlonglong Second = 1'000'000;
 // Where a paused seek lands exactly; a playing one a little later.
@@ -37,7 +35,7 @@ public slots:
     void Seeked(qlonglong position) { heard << position; }
 
 private slots:
-    void initTestCase() { QVERIFY(desktop.connect(Service, Path, Player, "Seeked", this, SLOT(Seeked(qlonglong)))); }
+    void initTestCase() { QVERIFY(desktop.listen("Seeked", this, SLOT(Seeked(qlonglong)))); }
     void init()
     {
         program = std::make_unique<Startup::Program>(QStringList{}, Jukebox::Parts{nullptr, LoadWait::LimitMs, &messages});
@@ -235,11 +233,8 @@ private:
     // A call from the desktop, answered while the window's thread runs on.
     void call(const QString &method, const QVariantList &arguments = {})
     {
-        QDBusMessage message = QDBusMessage::createMethodCall(Service, Path, Player, method);
-        message.setArguments(arguments);
-        QDBusPendingCall reply = desktop.asyncCall(message);
-        QTRY_VERIFY_WITH_TIMEOUT(reply.isFinished(), Patience);
-        QVERIFY2(!reply.isError(), qPrintable(reply.error().message()));
+        const QDBusMessage reply = desktop.call(TestSupport::MprisPlayer, method, arguments);
+        QVERIFY2(reply.type() == QDBusMessage::ReplyMessage, qPrintable(reply.errorMessage()));
     }
 
     QTemporaryDir songs;
@@ -247,7 +242,7 @@ private:
     std::unique_ptr<Startup::Program> program;
     Jukebox *jukebox = nullptr;
     Main *main = nullptr;
-    QDBusConnection desktop = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "desktop");
+    TestSupport::DesktopBus desktop;
     QList<qlonglong> heard;
 };
 

@@ -28,6 +28,11 @@ public:
     {
         call(Properties, "Set", {MprisPlayer, property, QVariant::fromValue(QDBusVariant(value))});
     }
+    // Hears the player's signal `signal` in `receiver`'s `slot`.
+    bool listen(const char *signal, QObject *receiver, const char *slot)
+    {
+        return bus_.connect({}, Path, MprisPlayer, signal, receiver, slot);
+    }
     // A property of the player, its dictionaries unpacked.
     QVariant get(const QString &property) const
     {
